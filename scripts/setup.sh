@@ -1,0 +1,34 @@
+# Shared by scripts/run and scripts/test: installs what the build needs and builds.
+# Sourced, not run.
+
+ORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ORVANE_BUILD="${ORVANE_BUILD:-$ORVANE_ROOT/build}"
+
+# Debian packages the build, the tests and the demo use.
+ORVANE_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
+)
+
+orvane_install_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+orvane_build() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$ORVANE_ROOT" -B "$ORVANE_BUILD" -G Ninja -DORVANE_WERROR=$werror "$@" >/dev/null
+    cmake --build "$ORVANE_BUILD"
+}

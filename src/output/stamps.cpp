@@ -1,0 +1,97 @@
+#include "output/stamps.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace orvane {
+namespace {
+
+std::string TwoDigits(int value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+std::tm ToTm(const LocalTime& time) {
+    std::tm tm{};
+    tm.tm_year = time.year - 1900;
+    tm.tm_mon = time.month - 1;
+    tm.tm_mday = time.day;
+    tm.tm_hour = time.hour;
+    tm.tm_min = time.minute;
+    tm.tm_sec = time.second;
+    tm.tm_isdst = -1;
+    return tm;
+}
+
+} // namespace
+
+std::string DateStamp(const LocalTime& time) {
+    return TwoDigits(time.month) + TwoDigits(time.day) + std::to_string(time.year);
+}
+
+std::string TimeStamp(const LocalTime& time, std::string_view timeText) {
+    std::string suffix(timeText.size() >= 2 ? timeText.substr(timeText.size() - 2) : timeText);
+    return TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second) + suffix;
+}
+
+std::string DateStamp(Clock& clock) { return DateStamp(clock.Now()); }
+
+std::string TimeStamp(Clock& clock) {
+    const LocalTime now = clock.Now();
+    return TimeStamp(now, clock.TimeText(now));
+}
+
+std::string DateTimeStamp(Clock& clock) {
+    std::string date = DateStamp(clock);
+    return date + "-" + TimeStamp(clock);
+}
+
+std::string DateTimeStamp(Clock& clock, const LocalTime& time, int seconds) {
+    const LocalTime later = AddSeconds(time, seconds);
+    return DateStamp(later) + "-" + TimeStamp(later, clock.TimeText(later));
+}
+
+LocalTime AddSeconds(const LocalTime& time, int seconds) {
+    using namespace std::chrono;
+    const sys_days day = year_month_day{year{time.year}, month{static_cast<unsigned>(time.month)},
+                                        std::chrono::day{static_cast<unsigned>(time.day)}};
+    const sys_seconds moved =
+        day + hours{time.hour} + minutes{time.minute} + std::chrono::seconds{time.second + seconds};
+    const sys_days movedDay = floor<days>(moved);
+    const year_month_day ymd{movedDay};
+    const hh_mm_ss hms{moved - movedDay};
+    return LocalTime{static_cast<int>(ymd.year()),           static_cast<int>(unsigned(ymd.month())),
+                     static_cast<int>(unsigned(ymd.day())),  static_cast<int>(hms.hours().count()),
+                     static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+}
+
+std::string Report_Header(const Workspace& ws, bool blankLine) {
+    const int r = IsReportIndex(ws.CurrentReport) ? ws.CurrentReport : 0;
+    const auto& field = ws.ReportField[r];
+    std::string header = "Company: " + field[1] + "\r\n" + "Technician: " + field[2] + "\r\n" +
+                         "Ticket: " + field[3] + "\r\n" + "Comment: " + field[4] + "\r\n";
+    if (blankLine)
+        header += "\r\n";
+    return header;
+}
+
+LocalTime SystemClock::Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+#ifdef _WIN32
+    localtime_s(&tm, &now);
+#else
+    localtime_r(&now, &tm);
+#endif
+    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                     tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+}
+
+std::string SystemClock::TimeText(const LocalTime& time) {
+    const std::tm tm = ToTm(time);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, "%X", &tm);
+    return std::string(text, length);
+}
+
+} // namespace orvane

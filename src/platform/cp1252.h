@@ -1,0 +1,16 @@
+#pragma once
+// The program keeps text as 8-bit Windows-1252 bytes; widgets speak Unicode. These two
+// functions are the only crossing point.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+QString FromCp1252(std::string_view bytes);
+// Characters outside Windows-1252 become '?'.
+std::string ToCp1252(const QString& text);
+
+} // namespace orvane

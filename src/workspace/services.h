@@ -1,0 +1,58 @@
+#pragma once
+// The small interfaces through which the core reaches the user and the disk.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Message boxes. Texts are shown exactly as given (8-bit, Windows-1252).
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message with one OK button.
+    virtual void Message(std::string_view text) = 0;
+    // A confirmation with OK and Cancel; true for OK.
+    virtual bool Confirm(std::string_view text) = 0;
+};
+
+// Files are byte strings: no newline translation, no encoding change.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool Exists(const std::string& path) = 0; // a file or a directory
+    virtual bool IsDirectory(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0; // one level; true if it exists now
+    virtual bool Remove(const std::string& path) = 0;        // true if it is gone now
+    virtual std::optional<std::string> Read(const std::string& path) = 0;
+    // Replaces the file whole: written beside it, flushed, then renamed over it, so a crash
+    // leaves either the old or the new content.
+    virtual bool Write(const std::string& path, std::string_view bytes) = 0;
+    virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+    virtual bool Copy(const std::string& from, const std::string& to) = 0;
+    virtual bool SetReadOnly(const std::string& path, bool readOnly) = 0;
+};
+
+struct LocalTime {
+    int year = 2000, month = 1, day = 1; // month 1..12, day 1..31
+    int hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalTime Now() = 0;
+    // The time rendered in the user's standard time format (the C library's %X).
+    virtual std::string TimeText(const LocalTime& time) = 0;
+};
+
+// Everything a procedure may reach beyond the tables and the window state.
+struct Services {
+    FileSystem& files;
+    Clock& clock;
+    Dialogs& dialogs;
+    std::string dataRoot; // C:\PLX on Windows, ~/PLX elsewhere, or KAVREL_DATA_ROOT
+};
+
+} // namespace orvane

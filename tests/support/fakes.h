@@ -1,0 +1,52 @@
+#pragma once
+// Test doubles shared by the test programs.
+
+#include "workspace/services.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// A clock that stands still until told to move; its time text follows a chosen format.
+class FakeClock final : public Clock {
+public:
+    enum class Format { TwelveHour, TwentyFourHour };
+    LocalTime now{2026, 12, 5, 3, 56, 51};
+    Format format = Format::TwelveHour;
+
+    LocalTime Now() override { return now; }
+    std::string TimeText(const LocalTime& time) override;
+};
+
+// Records every message and answers confirmations from a queue (OK when it is empty).
+class FakeDialogs final : public Dialogs {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> confirmations;
+    std::vector<bool> answers;
+
+    void Message(std::string_view text) override { messages.emplace_back(text); }
+    bool Confirm(std::string_view text) override;
+};
+
+// A fresh directory under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace orvane::testing
