@@ -21,6 +21,9 @@ public:
 
     // Fills with the background colour (white) and puts the text position at (0, 0).
     virtual void Clear() = 0;
+    // Shows a picture read back from a document at the top left, unscaled; false when the
+    // bytes are not a picture.
+    virtual bool LoadPicture(const EncodedImage& image) = 0;
     // Drops a picture loaded from a document (the graph view's retrieved image).
     virtual void RemovePicture() = 0;
     // Black or white dot; the text position moves to (x, y). Dots outside are clipped.

@@ -69,6 +69,13 @@ struct Workspace {
     bool TarnMode = false;
     bool VeskMode = false;
 
+    std::string SavedViewCaption; // view frame caption kept across target switches
+
+    // Window-wide settings of this run.
+    std::int16_t Language = 1; // 1 English, 2 German
+    std::string VersionLabel;
+    std::string SaveFolder; // folder of the last file chosen in the Save dialog
+
     // Link state.
     bool Connected = false;
     bool Disconnected = false;
