@@ -3,16 +3,11 @@
 #include "ui/logic/editor_link.h"
 #include "workspace/report_commands.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace orvane {
 
 namespace {
-
-bool IsLiveReport(const Workspace& ws, int r) {
-    return r >= 1 && r <= ws.ReportCount;
-}
 
 // A line index as ListSelection holds it: -1 for none or for a line beyond the list table.
 std::int16_t AsListSelection(int line) {
@@ -29,8 +24,8 @@ void ShowTextRecord(Workspace& ws, WindowState& win, int r, int n) {
     ws.RecordInEditor = true;
 }
 
-void ShowGraphRecord(const Workspace& ws, WindowState& win, RecordViewDevices& devices, int r,
-                     int n) {
+void ShowGraphRecord(const Workspace& ws, WindowState& win, Services& services,
+                     RecordViewDevices& devices, int r, int n) {
     win.Text1.visible = false;
     win.Text2.visible = false;
     win.imgScreenVisible = true;
@@ -46,7 +41,7 @@ void ShowGraphRecord(const Workspace& ws, WindowState& win, RecordViewDevices& d
         picture = devices.readPicture(path);
     if (!picture || !devices.surfaces.imgTemp.LoadPicture(*picture)) {
         // A blank view alone would look like an empty graph; the technician must know.
-        devices.dialogs.Message("The picture document " + path + " could not be read.");
+        services.dialogs.Message("The picture document " + path + " could not be read.");
         return;
     }
     devices.clipboard.SetImage(*picture);
@@ -68,7 +63,7 @@ void List1_DblClick(Workspace& ws, WindowState& win, int line) {
     Show_Report_Info(ws, win, line);
 }
 
-bool List1_MouseUp(Workspace& ws, WindowState& win, RecordViewDevices& devices,
+bool List1_MouseUp(Workspace& ws, WindowState& win, Services& services, RecordViewDevices& devices,
                    MouseButton button) {
     ws.RecordInEditor = false;
     if (button == MouseButton::Right) {
@@ -83,7 +78,7 @@ bool List1_MouseUp(Workspace& ws, WindowState& win, RecordViewDevices& devices,
     if (!IsListLine(ws, line))
         return false;
     if (ws.ListRecord[line] != 0) {
-        mnuRecordOpen_Click(ws, win, devices);
+        mnuRecordOpen_Click(ws, win, services, devices);
         return false;
     }
     const int r = ws.ListReport[line];
@@ -91,13 +86,14 @@ bool List1_MouseUp(Workspace& ws, WindowState& win, RecordViewDevices& devices,
         return false;
     ws.CurrentReport = static_cast<std::int16_t>(r);
     if (ws.ReportState[r] != ReportOpen)
-        Popup_Report(ws, win);
+        Popup_Report(ws, win, services);
     else
         Close_Report(ws, win);
     return false;
 }
 
-void mnuRecordOpen_Click(Workspace& ws, WindowState& win, RecordViewDevices& devices) {
+void mnuRecordOpen_Click(Workspace& ws, WindowState& win, Services& services,
+                         RecordViewDevices& devices) {
     const int line = win.ListIndex;
     // With no current line there is nothing to open; the editing link stays ended.
     if (!IsListLine(ws, line))
@@ -115,7 +111,7 @@ void mnuRecordOpen_Click(Workspace& ws, WindowState& win, RecordViewDevices& dev
         if (ws.ReportState[r] == ReportClosed) {
             // The line's own report, whatever was made current since the click.
             ws.CurrentReport = static_cast<std::int16_t>(r);
-            Popup_Report(ws, win);
+            Popup_Report(ws, win, services);
         }
         return;
     }
@@ -125,7 +121,7 @@ void mnuRecordOpen_Click(Workspace& ws, WindowState& win, RecordViewDevices& dev
     if ((kind == KindRecord && ws.VeskMode) || ws.TarnMode)
         ShowTextRecord(ws, win, r, n);
     else if (kind == KindGraph && ws.VeskMode)
-        ShowGraphRecord(ws, win, devices, r, n);
+        ShowGraphRecord(ws, win, services, devices, r, n);
 }
 
 int scrGraphic_Change(WindowState& win, int value) {

@@ -20,11 +20,10 @@ namespace orvane {
 // is missing or holds no picture.
 using PictureReader = std::function<std::optional<EncodedImage>(const std::string& path)>;
 
-// What opening a record shows into and goes through.
+// What opening a graph record shows into and goes through.
 struct RecordViewDevices {
     GraphSurfaces surfaces;
     Clipboard& clipboard;
-    Dialogs& dialogs;
     PictureReader readPicture;
 };
 
@@ -40,12 +39,13 @@ void List1_DblClick(Workspace& ws, WindowState& win, int line);
 // A mouse button released over the list. Ends the editing link to the shown record, acts on
 // a preceding double click, and returns true when the window must pop up the context menu
 // (right button); the menu then acts on the line that was current before.
-[[nodiscard]] bool List1_MouseUp(Workspace& ws, WindowState& win, RecordViewDevices& devices,
-                                 MouseButton button);
+[[nodiscard]] bool List1_MouseUp(Workspace& ws, WindowState& win, Services& services,
+                                 RecordViewDevices& devices, MouseButton button);
 
 // "Open" of the context menu, and the release after a double click on a record line: opens
 // a closed report in the list, or shows the record of the current line.
-void mnuRecordOpen_Click(Workspace& ws, WindowState& win, RecordViewDevices& devices);
+void mnuRecordOpen_Click(Workspace& ws, WindowState& win, Services& services,
+                         RecordViewDevices& devices);
 
 // The graph scroll bar moved to `value`: returns the vertical offset in pixels at which the
 // window paints imgTemp into imgScreen (ten scroll units per pixel).
