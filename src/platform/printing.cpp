@@ -1,0 +1,123 @@
+#include "platform/printing.h"
+
+#include "output/output_messages.h"
+#include "platform/cp1252.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+constexpr int TabColumns = 8;
+
+QFont PrintFont() {
+    QFont font(QStringLiteral("Courier New"), TextPointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QString ExpandTabs(const QString& line) {
+    QString expanded;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('\t'))
+            expanded += QString(TabColumns - expanded.size() % TabColumns, QLatin1Char(' '));
+        else
+            expanded += c;
+    }
+    return expanded;
+}
+
+bool JobSucceeded(QPainter& painter, const QPrinter& printer) {
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+} // namespace
+
+QStringList PrintLines(std::string_view text, int columns) {
+    static const QRegularExpression LineEnd(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines = FromCp1252(text).split(LineEnd);
+    // The line end after the last line only moves to a new line; it starts none of its own.
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    const int width = std::max(1, columns);
+    QStringList printed;
+    for (const QString& line : lines) {
+        const QString expanded = ExpandTabs(line);
+        printed << expanded.left(width);
+        for (qsizetype at = width; at < expanded.size(); at += width)
+            printed << expanded.mid(at, width);
+    }
+    return printed;
+}
+
+bool PrintPicture(QPrinter& printer, const QImage& picture) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const double dotsPerInch = printer.resolution();
+    const double offset = PictureOffsetTwips * dotsPerInch / 1440.0;
+    QSizeF size = QSizeF(picture.size()) * (dotsPerInch / PicturePixelsPerInch);
+    const QSizeF room = QSizeF(painter.viewport().size()) - QSizeF(offset, offset);
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(QPointF(offset, offset), size), picture);
+    return JobSucceeded(painter, printer);
+}
+
+bool PrintText(QPrinter& printer, std::string_view text) {
+    if (PrintLines(text, 1).isEmpty())
+        return true;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.setFont(PrintFont());
+    const QFontMetricsF metrics = painter.fontMetrics();
+    const QRect page = painter.viewport();
+    const int columns =
+        static_cast<int>(page.width() / metrics.horizontalAdvance(QLatin1Char('W')));
+    const double lineHeight = metrics.lineSpacing();
+    double y = 0;
+    for (const QString& line : PrintLines(text, columns)) {
+        if (y > 0 && y + lineHeight > page.height()) {
+            if (!printer.newPage())
+                return false;
+            y = 0;
+        }
+        painter.drawText(QPointF(0, y + metrics.ascent()), line);
+        y += lineHeight;
+    }
+    return JobSucceeded(painter, printer);
+}
+
+void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& imgTemp,
+                      Dialogs& dialogs) {
+    bool printed = printer.isValid();
+    if (printed) {
+        if (win.imgScreenVisible)
+            printed = PrintPicture(printer, imgTemp);
+        else if (win.Text1.visible)
+            printed = PrintText(printer, win.Text1.text);
+        else if (win.Text2.visible)
+            printed = PrintText(printer, win.Text2.text);
+    }
+    if (!printed)
+        dialogs.Message(PrinterMessage);
+}
+
+QPrintDialog* ShowPrintSetup(QPrinter& printer, QWidget* parent) {
+    auto* dialog = new QPrintDialog(&printer, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Print Setup"));
+    dialog->setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog->open();
+    return dialog;
+}
+
+} // namespace orvane

@@ -1,0 +1,107 @@
+#include "platform/qt_launcher.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace orvane {
+namespace {
+
+// How long a desktop query may take before it counts as unanswered.
+constexpr int QueryTimeoutMs = 5000;
+
+QStringList StandardOfficeLocations() {
+    QStringList locations;
+#if defined(Q_OS_WIN)
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const QString folder = qEnvironmentVariable(variable);
+        if (!folder.isEmpty())
+            locations << QDir(folder).filePath(QStringLiteral("LibreOffice/program/soffice.exe"));
+    }
+#elif defined(Q_OS_MACOS)
+    locations << QStringLiteral("/Applications/LibreOffice.app/Contents/MacOS/soffice");
+#endif
+    return locations;
+}
+
+} // namespace
+
+QtLauncher::QtLauncher(QStringList searchPaths) : searchPaths_(std::move(searchPaths)) {}
+
+QString QtLauncher::FindProgram(const QString& name) const {
+    return searchPaths_.isEmpty() ? QStandardPaths::findExecutable(name)
+                                  : QStandardPaths::findExecutable(name, searchPaths_);
+}
+
+QString QtLauncher::OfficeProgram() const {
+    for (const QString& name : {QStringLiteral("libreoffice"), QStringLiteral("soffice")}) {
+        const QString program = FindProgram(name);
+        if (!program.isEmpty())
+            return program;
+    }
+    if (searchPaths_.isEmpty()) {
+        for (const QString& location : StandardOfficeLocations()) {
+            if (QFileInfo(location).isExecutable())
+                return location;
+        }
+    }
+    return {};
+}
+
+bool QtLauncher::Open(const std::string& path, const QString& officeOption) {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString office = OfficeProgram();
+    if (!office.isEmpty())
+        return QProcess::startDetached(office, {officeOption, file});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+bool QtLauncher::OpenInWordProcessor(const std::string& path) {
+    return Open(path, QStringLiteral("--writer"));
+}
+
+bool QtLauncher::OpenInSpreadsheet(const std::string& path) {
+    return Open(path, QStringLiteral("--calc"));
+}
+
+bool QtLauncher::HasSpreadsheet() {
+    return !OfficeProgram().isEmpty() || DesktopHasSpreadsheetApplication();
+}
+
+bool QtLauncher::DesktopHasSpreadsheetApplication() const {
+#if defined(Q_OS_WIN)
+    for (const char* type : {".xls", ".csv"}) {
+        const QSettings key(QStringLiteral("HKEY_CLASSES_ROOT\\") + QLatin1String(type),
+                            QSettings::NativeFormat);
+        if (!key.value(QStringLiteral(".")).toString().isEmpty())
+            return true;
+    }
+    return false;
+#elif defined(Q_OS_MACOS)
+    return true; // every macOS has an application that opens tables
+#else
+    const QString xdgMime = FindProgram(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return false;
+    for (const char* type : {"application/vnd.ms-excel", "text/csv"}) {
+        QProcess query;
+        query.start(xdgMime,
+                    {QStringLiteral("query"), QStringLiteral("default"), QLatin1String(type)});
+        if (!query.waitForFinished(QueryTimeoutMs)) {
+            query.kill();
+            query.waitForFinished(QueryTimeoutMs);
+            continue;
+        }
+        if (query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty())
+            return true;
+    }
+    return false;
+#endif
+}
+
+} // namespace orvane
