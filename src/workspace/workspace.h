@@ -83,6 +83,9 @@ struct Workspace {
     // True once this target's index was read (or deliberately started) since start-up:
     // only then may the in-memory tables replace the index on disk.
     bool Loaded = false;
+    // The TargetDir whose index the tables were read from (or started for); the index they
+    // are written back to, even after the target was switched.
+    std::string LoadedTargetDir;
     // True while the tables hold changes that have not reached the disk yet.
     bool Dirty = false;
 };
