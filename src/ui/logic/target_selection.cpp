@@ -91,12 +91,8 @@ void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, Seri
     if (selectedOption && *selectedOption >= 0 &&
         *selectedOption < static_cast<int>(TargetFamilies.size())) {
         const TargetFamily& chosen = TargetFamilies[static_cast<std::size_t>(*selectedOption)];
-        if (chosen.type != ws.TypeOfTarget) {
+        if (chosen.type != ws.TypeOfTarget)
             ClearView(ws, win, surfaces);
-            // The tables in memory belong to the previous family's index; they must not
-            // replace the new family's index before it has been read.
-            ws.Loaded = false;
-        }
         SetTargetState(ws, win, chosen);
     }
     if (const TargetFamily* current = FindTargetFamily(ws.TypeOfTarget))
