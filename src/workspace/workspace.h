@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 namespace orvane {
 
@@ -88,6 +89,9 @@ struct Workspace {
     std::string LoadedTargetDir;
     // True while the tables hold changes that have not reached the disk yet.
     bool Dirty = false;
+    // Record file path -> the text its file holds, as last read or written by the index
+    // code; files whose text is unchanged are not rewritten.
+    std::unordered_map<std::string, std::string> RecordFileText;
 };
 
 // Marks every report and record slot free and clears cursors, as start-up and loading do.

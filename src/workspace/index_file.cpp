@@ -1,0 +1,244 @@
+#include "workspace/index_file.h"
+
+#include "workspace/data_paths.h"
+#include "workspace/index_format.h"
+#include "workspace/list_mirror.h"
+#include "workspace/report_commands.h"
+
+#include <unordered_set>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+// Paths named in one message at most; the rest are counted.
+constexpr std::size_t NamedFailures = 5;
+
+struct Refusals {
+    int invalidRecordLines = 0;
+    int reportsOverLimit = 0;
+    int recordsOverLimit = 0;
+    int duplicateRecords = 0;
+    int unreadableRecords = 0;
+
+    bool Any() const {
+        return invalidRecordLines + reportsOverLimit + recordsOverLimit + duplicateRecords +
+                   unreadableRecords >
+               0;
+    }
+};
+
+void AddReason(std::string& message, int count, std::string_view what) {
+    if (count > 0)
+        message += "\r\n- " + std::to_string(count) + " " + std::string(what);
+}
+
+void TellRefusals(Dialogs& dialogs, const std::string& indexPath, const Refusals& refused) {
+    std::string message = "Some entries of the workspace index were left out:\r\n" + indexPath;
+    AddReason(message, refused.invalidRecordLines, "record line(s) not naming a record file");
+    AddReason(message, refused.reportsOverLimit, "report(s) beyond the limit of 50");
+    AddReason(message, refused.recordsOverLimit, "record(s) beyond the limit of 50 per report");
+    AddReason(message, refused.duplicateRecords, "record(s) listed more than once");
+    AddReason(message, refused.unreadableRecords, "record file(s) that could not be read");
+    message += "\r\nThe index is saved without them.";
+    dialogs.Message(message);
+}
+
+void TellWriteFailures(Dialogs& dialogs, const std::vector<std::string>& paths) {
+    std::string message = "The workspace could not be saved completely. Not written:";
+    for (std::size_t i = 0; i < paths.size() && i < NamedFailures; ++i)
+        message += "\r\n" + paths[i];
+    if (paths.size() > NamedFailures)
+        message += "\r\n(and " + std::to_string(paths.size() - NamedFailures) + " more)";
+    dialogs.Message(message);
+}
+
+// Slots, names, texts, the list and the file cache all go: nothing of the previous workspace
+// may leak into the one being read.
+void ClearTables(Workspace& ws, WindowState& win) {
+    ResetWorkspace(ws);
+    for (int r = 0; r <= MaxReports; ++r) {
+        ws.ReportName[r].clear();
+        ws.ReportField[r] = {};
+        ws.RecordCount[r] = 0;
+        for (int n = 0; n <= MaxRecords; ++n) {
+            ws.RecordLabel[r][n].clear();
+            ws.RecordText[r][n].clear();
+        }
+    }
+    ws.RecordFileText.clear();
+    ClearList(ws, win);
+    for (auto& box : win.HeaderBox)
+        box.clear();
+}
+
+// Reads the index file; nullopt (and the user told) when it exists but cannot be read.
+std::optional<std::string> ReadIndex(Services& services, const std::string& indexPath) {
+    if (!services.files.Exists(indexPath))
+        return std::string{};
+    std::optional<std::string> bytes;
+    if (!services.files.IsDirectory(indexPath))
+        bytes = services.files.Read(indexPath);
+    if (!bytes)
+        services.dialogs.Message("The workspace index could not be read:\r\n" + indexPath +
+                                 "\r\nIt is replaced when the workspace is next saved.");
+    return bytes;
+}
+
+class WorkspaceReader {
+  public:
+    WorkspaceReader(Workspace& ws, WindowState& win, Services& services)
+        : ws_(ws), win_(win), services_(services),
+          directory_(TargetDirectory(services.dataRoot, ws.TargetDir)) {}
+
+    void Read(const ParsedIndex& index) {
+        refused_.invalidRecordLines = index.invalidRecordLines;
+        refused_.reportsOverLimit = index.reportsOverLimit;
+        for (const IndexReportEntry& entry : index.reports)
+            AddReport(entry);
+    }
+
+    const Refusals& refused() const { return refused_; }
+
+  private:
+    void AddReport(const IndexReportEntry& entry) {
+        const auto report = static_cast<std::int16_t>(ws_.ReportCount + 1);
+        ws_.ReportCount = report;
+        ws_.ReportState[report] = ReportClosed;
+        ws_.ReportName[report] = entry.name;
+        for (int f = 1; f <= HeaderFields; ++f)
+            ws_.ReportField[report][f] = entry.fields[f - 1];
+        AppendListLine(ws_, win_, entry.name, report, 0);
+        std::int16_t records = 0;
+        for (const IndexRecordEntry& record : entry.records)
+            if (AddRecord(report, static_cast<std::int16_t>(records + 1), record))
+                ++records;
+        ws_.RecordCount[report] = records;
+    }
+
+    // A record whose file is missing is dropped silently, as the records of a report may
+    // have been deleted on disk between two runs.
+    bool AddRecord(int report, std::int16_t slot, const IndexRecordEntry& entry) {
+        if (!acceptedNames_.insert(entry.fileName).second) {
+            ++refused_.duplicateRecords;
+            return false;
+        }
+        if (slot > MaxRecords) {
+            ++refused_.recordsOverLimit;
+            return false;
+        }
+        const std::string path = JoinPath(directory_, entry.fileName);
+        if (!services_.files.Exists(path) || services_.files.IsDirectory(path)) {
+            acceptedNames_.erase(entry.fileName);
+            return false;
+        }
+        if (entry.kind == KindRecord) {
+            const std::optional<std::string> bytes = services_.files.Read(path);
+            if (!bytes) {
+                ++refused_.unreadableRecords;
+                return false;
+            }
+            ws_.RecordText[report][slot] = RecordTextOf(*bytes);
+            ws_.RecordFileText[path] = ws_.RecordText[report][slot];
+        }
+        ws_.RecordType[report][slot] = entry.kind;
+        ws_.RecordPath[report][slot] = path;
+        ws_.RecordLabel[report][slot] = entry.label;
+        return true;
+    }
+
+    Workspace& ws_;
+    WindowState& win_;
+    Services& services_;
+    const std::string directory_;
+    std::unordered_set<std::string> acceptedNames_;
+    Refusals refused_;
+};
+
+void ClearView(WindowState& win, PictureSurface* imgScreen) {
+    if (win.Text1.visible) {
+        win.Text1.Clear();
+    } else if (win.imgScreenVisible && imgScreen) {
+        imgScreen->Clear();
+        imgScreen->RemovePicture();
+    }
+}
+
+} // namespace
+
+bool Create_iniFile(Workspace& ws, Services& services) {
+    if (!ws.Loaded)
+        return false;
+    const std::string& target = ws.LoadedTargetDir.empty() ? ws.TargetDir : ws.LoadedTargetDir;
+    if (target.empty())
+        return false;
+
+    std::vector<std::string> failed;
+    for (int r = 1; r <= ws.ReportCount && r <= MaxReports; ++r) {
+        if (ws.ReportState[r] == ReportFree)
+            continue;
+        for (int n = 1; n <= ws.RecordCount[r] && n <= MaxRecords; ++n) {
+            const std::string& path = ws.RecordPath[r][n];
+            if (ws.RecordType[r][n] != KindRecord || path.empty())
+                continue;
+            const std::string& text = ws.RecordText[r][n];
+            const auto known = ws.RecordFileText.find(path);
+            if (known != ws.RecordFileText.end() && known->second == text &&
+                services.files.Exists(path))
+                continue;
+            if (services.files.Write(path, RecordFileBytes(text)))
+                ws.RecordFileText[path] = text;
+            else
+                failed.push_back(path);
+        }
+    }
+
+    const std::string indexPath = IndexPath(services.dataRoot, target);
+    if (services.files.Exists(indexPath))
+        services.files.SetReadOnly(indexPath, false);
+    if (!services.files.Write(indexPath, FormatIndex(ws)))
+        failed.push_back(indexPath);
+    services.files.SetReadOnly(indexPath, true);
+
+    if (!failed.empty()) {
+        TellWriteFailures(services.dialogs, failed);
+        return false;
+    }
+    ws.Dirty = false;
+    return true;
+}
+
+void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
+                       PictureSurface* imgScreen) {
+    if (ws.Loaded && ws.Dirty) {
+        const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
+        // The user has been told what could not be saved; reading the index over the same
+        // target's tables would throw those changes away.
+        if (!Create_iniFile(ws, services) && sameTarget)
+            return;
+    }
+
+    ClearTables(ws, win);
+    if (!ws.TargetDir.empty()) {
+        const std::string indexPath = IndexPath(services.dataRoot, ws.TargetDir);
+        if (const std::optional<std::string> bytes = ReadIndex(services, indexPath)) {
+            WorkspaceReader reader(ws, win, services);
+            reader.Read(ParseIndex(*bytes));
+            if (reader.refused().Any())
+                TellRefusals(services.dialogs, indexPath, reader.refused());
+        }
+    }
+    ClearView(win, imgScreen);
+
+    if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
+        mnuNewReport_Click(ws, win, services);
+    if (ws.ReportCount == 0)
+        mnuNewReport_Click(ws, win, services);
+
+    ws.Loaded = true;
+    ws.LoadedTargetDir = ws.TargetDir;
+    // A report added just now holds nothing that could be lost.
+    ws.Dirty = false;
+}
+
+} // namespace orvane
