@@ -122,7 +122,8 @@ void Link_Lost(SerialPort& port, Workspace& ws, WindowState& win, Services& serv
         return;
     }
     mnuDisconnect_Click(port, ws, win, services);
-    services.dialogs.Message(WithReason(LinkLostMessage, std::string(reason)));
+    services.dialogs.Message(WithReason(LinkLostMessage, std::string(reason)) + "\r\n\r\n" +
+                             ReconnectAdvice);
 }
 
 } // namespace orvane

@@ -18,6 +18,7 @@ namespace orvane {
 inline constexpr char DefaultSerialSettings[] = "9600,N,8,1";
 inline constexpr char ConnectFailedMessage[] = "Impossible to establish a connection.";
 inline constexpr char LinkLostMessage[] = "The connection to the test set was lost.";
+inline constexpr char ReconnectAdvice[] = "Connect again to go on capturing.";
 
 // Applies the port number and settings string kept from the last run (empty when none) and
 // leaves the port closed, with RTS on and text input.

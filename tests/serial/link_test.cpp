@@ -199,7 +199,8 @@ TEST_F(Link, LinkLostTellsTheUserOnceWithTheReason) {
     Link_Lost(port, ws, win, services, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The connection to the test set was lost.\r\n\r\n"
-                                       "The adapter was unplugged."});
+                                       "The adapter was unplugged.\r\n\r\n"
+                                       "Connect again to go on capturing."});
     EXPECT_FALSE(port.open);
     EXPECT_TRUE(ws.Disconnected);
     EXPECT_EQ(win.StatusPanel[0], "Disconnected");
