@@ -65,11 +65,5 @@ TEST(Timer1Timer, ReportsTheEndOfATransmissionAcrossTheWrap) {
     EXPECT_EQ(ticks + 1, TransmissionGapTicks);
 }
 
-TEST(Timer1Timer, StaysQuietWithoutATransmission) {
-    PushedTextState state = At(0, 0);
-    for (int tick = 0; tick < 20; ++tick)
-        EXPECT_FALSE(Timer1_Timer(state));
-}
-
 } // namespace
 } // namespace orvane

@@ -11,17 +11,6 @@ SerialSettingsForm Loaded(int port, const std::string& settings) {
     return form;
 }
 
-TEST(LoadPropertySettings, OffersTheFixedItemLists) {
-    const SerialSettingsForm form = Loaded(1, "9600,n,8,1");
-    EXPECT_EQ(form.cboPort.items,
-              (std::vector<std::string>{"COM 1", "COM 2", "COM 3", "COM 4", "COM 5", "COM 6"}));
-    EXPECT_EQ(form.CboSpeed.items,
-              (std::vector<std::string>{"1200", "2400", "4800", "9600", "19200", "38400"}));
-    EXPECT_EQ(form.CboDataBits.items, (std::vector<std::string>{"4", "5", "6", "7", "8"}));
-    EXPECT_EQ(form.cboParity.items, (std::vector<std::string>{"Even", "None", "Odd"}));
-    EXPECT_EQ(form.cboStopBits.items, (std::vector<std::string>{"1", "2"}));
-}
-
 TEST(LoadPropertySettings, ReadsTheFieldsAsThePortReportsThem) {
     const SerialSettingsForm form = Loaded(1, "19200,n,8,1");
     EXPECT_EQ(form.CboSpeed.text, "19200");
