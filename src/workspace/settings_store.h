@@ -7,7 +7,7 @@
 namespace orvane {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text, or an empty text when nothing is stored.
     virtual std::string Read(const std::string& section, const std::string& key) = 0;
