@@ -13,11 +13,11 @@ namespace orvane {
 
 namespace {
 
-// The stored target as a family's type. A text that names no family would leave TargetDir
-// empty and put the index into the data root itself, so it counts as nothing stored.
+// The stored target as a family's type (the families are 1..3). A text that names no family would
+// leave TargetDir empty and put the index into the data root itself, so it counts as nothing
+// stored.
 std::int32_t StoredTarget(const std::string& stored) {
-    const std::optional<int> type = WholeNumberWithin(NumericValue(stored), TargetVesk, TargetOru);
-    return type && FindTargetFamily(*type) ? *type : TargetVesk;
+    return WholeNumberWithin(NumericValue(stored), TargetVesk, TargetOru).value_or(TargetVesk);
 }
 
 // A number as printed with its sign position: " 1", "-1".

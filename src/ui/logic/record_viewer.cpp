@@ -3,6 +3,7 @@
 #include "ui/logic/editor_link.h"
 #include "workspace/report_commands.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace orvane {
