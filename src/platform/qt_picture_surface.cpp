@@ -46,6 +46,8 @@ void QtPictureSurface::Blank(int width, int height) {
 void QtPictureSurface::TakePixels() {
     pixels_ = image_.bits();
     bytesPerLine_ = image_.bytesPerLine();
+    width_ = image_.width();
+    height_ = image_.height();
 }
 
 void QtPictureSurface::Clear() {
@@ -78,15 +80,15 @@ void QtPictureSurface::SetPicture(const QImage& picture) {
 void QtPictureSurface::SetPixel(int x, int y, bool black) {
     textX_ = x;
     textY_ = y;
-    if (static_cast<unsigned>(x) >= static_cast<unsigned>(image_.width()) ||
-        static_cast<unsigned>(y) >= static_cast<unsigned>(image_.height()))
+    if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
+        static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
         return;
     reinterpret_cast<QRgb*>(pixels_ + y * bytesPerLine_)[x] = black ? Black : White;
 }
 
 void QtPictureSurface::Print(std::string_view text) {
     const QString characters = FromCp1252(text);
-    if (textX_ < image_.width() && textY_ < image_.height()) { // else nothing of it would show
+    if (textX_ < width_ && textY_ < height_) { // else nothing of it would show
         QPainter painter(&image_);
         painter.setFont(font_);
         painter.setPen(QColor(Black));

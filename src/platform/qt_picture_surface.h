@@ -42,6 +42,8 @@ class QtPictureSurface final : public PictureSurface {
     // Rows of image_ for SetPixel; taken again after anything that may reallocate them.
     uchar* pixels_ = nullptr;
     qsizetype bytesPerLine_ = 0;
+    int width_ = 0;
+    int height_ = 0;
     QFont font_;
     int ascent_ = 0;
     int lineHeight_ = 0;
