@@ -49,7 +49,7 @@ std::string mnuExportToExcel_Click(const Workspace& ws, const WindowState& win, 
 
     files.Remove(inter);
     EnsureDataRoot(files, services.dataRoot);
-    if (!files.Append(inter, table)) {
+    if (!files.Write(inter, table)) {
         services.dialogs.Message(CantWriteMessage(inter));
         files.Remove(inter);
         return {};

@@ -76,33 +76,37 @@ std::size_t SkipGroup(std::string_view rtf, std::size_t at) {
 
 struct PictGroup {
     bool png = false;
+    bool complete = false; // up to its closing brace, with nothing but valid content
+    bool cutOff = false;   // the text ended inside the group
     std::string bytes;
+    std::size_t end = 0; // where reading stopped
 };
 
-// Parses the body of a \pict group from `at` (just after the \pict control word) up to its
-// closing brace. Nothing when the group is cut off or holds anything but control words,
-// nested groups, white space and an even number of hex digits.
-std::optional<PictGroup> ParsePictGroup(std::string_view rtf, std::size_t at) {
+// Reads the body of a \pict group from `at` (just after the \pict control word) up to its
+// closing brace. It is complete when it holds nothing but control words, nested groups,
+// white space and an even number of hex digits.
+PictGroup ParsePictGroup(std::string_view rtf, std::size_t at) {
     PictGroup pict;
     int pendingNibble = -1;
     std::size_t i = at;
+    const auto stop = [&](bool complete) -> PictGroup {
+        pict.complete = complete;
+        pict.end = i;
+        return std::move(pict);
+    };
     while (i < rtf.size()) {
         const char c = rtf[i];
-        if (c == '}') {
-            if (pendingNibble >= 0)
-                return std::nullopt;
-            return pict;
-        }
+        if (c == '}')
+            return stop(pendingNibble < 0);
         if (c == '{') {
             i = SkipGroup(rtf, i);
             if (i == std::string_view::npos)
-                return std::nullopt;
+                break;
             continue;
         }
         if (c == '\\') {
-            ++i;
-            if (i >= rtf.size())
-                return std::nullopt;
+            if (++i >= rtf.size())
+                break;
             if (!IsLetter(rtf[i])) {
                 ++i; // a control symbol
                 continue;
@@ -120,7 +124,7 @@ std::optional<PictGroup> ParsePictGroup(std::string_view rtf, std::size_t at) {
             if (word == "pngblip")
                 pict.png = true;
             else if (word == "bin")
-                return std::nullopt; // raw binary data is not written by anyone we read from
+                return stop(false); // raw binary data: no writer we read from uses it
             continue;
         }
         if (c == ' ' || c == '\r' || c == '\n' || c == '\t') {
@@ -129,7 +133,7 @@ std::optional<PictGroup> ParsePictGroup(std::string_view rtf, std::size_t at) {
         }
         const int value = HexValue(c);
         if (value < 0)
-            return std::nullopt;
+            return stop(false);
         if (pendingNibble < 0) {
             pendingNibble = value;
         } else {
@@ -138,7 +142,9 @@ std::optional<PictGroup> ParsePictGroup(std::string_view rtf, std::size_t at) {
         }
         ++i;
     }
-    return std::nullopt;
+    pict.cutOff = true;
+    pict.end = rtf.size();
+    return pict;
 }
 
 } // namespace
@@ -207,19 +213,22 @@ std::optional<EncodedImage> ReadPictureDocument(std::string_view rtf) {
     if (rtf.substr(0, 5) != "{\\rtf")
         return std::nullopt;
     constexpr std::string_view Pict = "\\pict";
-    for (std::size_t at = rtf.find(Pict); at != std::string_view::npos;
-         at = rtf.find(Pict, at + Pict.size())) {
+    // The search goes on after the group just read, so every byte is read about once.
+    for (std::size_t at = rtf.find(Pict); at != std::string_view::npos;) {
         const std::size_t body = at + Pict.size();
-        if (body < rtf.size() && IsLetter(rtf[body]))
-            continue; // a longer control word such as \pictscaled
-        std::optional<PictGroup> pict = ParsePictGroup(rtf, body);
-        if (!pict || !pict->png)
+        if (body < rtf.size() && IsLetter(rtf[body])) { // a longer word such as \pictscaled
+            at = rtf.find(Pict, body);
             continue;
+        }
+        PictGroup pict = ParsePictGroup(rtf, body);
+        if (pict.cutOff)
+            return std::nullopt;
         EncodedImage image;
-        if (!IsIntactPng(pict->bytes, image.width, image.height))
-            continue;
-        image.png = std::move(pict->bytes);
-        return image;
+        if (pict.complete && pict.png && IsIntactPng(pict.bytes, image.width, image.height)) {
+            image.png = std::move(pict.bytes);
+            return image;
+        }
+        at = rtf.find(Pict, std::max(pict.end, body));
     }
     return std::nullopt;
 }

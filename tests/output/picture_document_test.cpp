@@ -115,6 +115,21 @@ TEST(PictureDocument, RefusesWhatIsNoIntactPicture) {
         EXPECT_FALSE(ReadPictureDocument(std::string_view(good).substr(0, length))) << length;
 }
 
+TEST(PictureDocument, ReadsAHostileDocumentInOnePass) {
+    // Picture words inside one picture group, each followed by the rest of it: read again
+    // from every one of them, this would take hours.
+    std::string many = "{\\rtf1{\\pict";
+    for (int i = 0; i < 200000; ++i)
+        many += "\\pict 00";
+    EXPECT_FALSE(ReadPictureDocument(many + "}}"));
+    EXPECT_FALSE(ReadPictureDocument(many + "zz}}"));
+    EXPECT_FALSE(ReadPictureDocument(many));
+    const auto read =
+        ReadPictureDocument(many + "}" + PictGroup("\\pngblip", Hex(SamplePng().png)));
+    ASSERT_TRUE(read) << "a picture after the odd group is still found";
+    EXPECT_EQ(read->png, SamplePng().png);
+}
+
 TEST(PictureDocument, ChecksThePngStructure) {
     int width = 0, height = 0;
     EXPECT_TRUE(IsIntactPng(SamplePng().png, width, height));
