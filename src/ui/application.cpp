@@ -1,15 +1,60 @@
 #include "ui/application.h"
 
+#include "platform/cp1252.h"
+#include "ui/icons.h"
+#include "ui/splash_window.h"
+#include "workspace/data_paths.h"
+
 #include <QApplication>
-#include <QMessageBox>
+
+#include <clocale>
 
 namespace orvane {
 
+std::string ProgramVersion() {
+    return ORVANE_VERSION;
+}
+
+Program::Program(std::string dataRoot)
+    : services_{files_, clock_, dialogs_, std::move(dataRoot)}, filer_(files_, services_.dataRoot) {
+    ws_.VersionLabel = ProgramVersion();
+    window_ = std::make_unique<MainWindow>(WindowContext{ws_, win_, services_, settings_, port_,
+                                                         clipboard_, imgScreen_, imgTemp_,
+                                                         launcher_, filer_});
+    dialogs_.SetParent(window_.get());
+    MainWindow* window = window_.get();
+    QObject::connect(&port_, &QtSerialPort::readyRead, window, &MainWindow::OnPortReadyRead);
+    QObject::connect(&port_, &QtSerialPort::breakReceived, window, &MainWindow::OnBreakReceived);
+    QObject::connect(&port_, &QtSerialPort::linkLost, window,
+                     [window](const QString& reason) { window->OnLinkLost(ToCp1252(reason)); });
+}
+
+// The window goes first: it may still reach the devices while it closes.
+Program::~Program() {
+    window_.reset();
+}
+
+void Program::ShowMainWindow() {
+    window_->Form_Load();
+    window_->show();
+}
+
 int RunApplication(int argc, char** argv) {
+    // The time stamps follow the user's own time format.
+    std::setlocale(LC_TIME, "");
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, "Orvane Reporter",
-                             "The main window is not built yet; only the core is.");
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Orvane Reporter"));
+    QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
+    QApplication::setWindowIcon(QIcon(LogoPixmap(64)));
+    // The main window ends the program itself, after storing settings and the workspace.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Program program(DefaultDataRoot());
+    SplashWindow splash(QString::fromStdString(ProgramVersion()));
+    QObject::connect(&splash, &SplashWindow::Finished, &app,
+                     [&program] { program.ShowMainWindow(); });
+    splash.show();
+    return QApplication::exec();
 }
 
 } // namespace orvane

@@ -1,0 +1,51 @@
+#include "ui/language_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QString());
+    setModal(false);
+
+    auto* frame = new QGroupBox(QStringLiteral("Language"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    option1_ = new QRadioButton(QStringLiteral("English"), frame);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option2_ = new QRadioButton(QStringLiteral("German"), frame);
+    option2_->setObjectName(QStringLiteral("Option2"));
+    group_.addButton(option1_, 1);
+    group_.addButton(option2_, 2);
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(option1_);
+    column->addWidget(option2_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(ok, &QPushButton::clicked, this, [this] {
+        emit Accepted(SelectedLanguage());
+        hide();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::optional<int> LanguageDialog::SelectedLanguage() const {
+    const int id = group_.checkedId();
+    return id > 0 ? std::optional<int>(id) : std::nullopt;
+}
+
+} // namespace orvane

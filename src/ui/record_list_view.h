@@ -1,0 +1,35 @@
+#pragma once
+// List1, the record list. It reports the user's clicks as the procedures expect them: a
+// selection change, a double click, and every button release. A right-button press does not
+// move the current line, so the context menu acts on the line that was current before.
+
+#include "workspace/workspace.h"
+
+#include <QListWidget>
+
+namespace orvane {
+
+class RecordListView final : public QListWidget {
+    Q_OBJECT
+  public:
+    explicit RecordListView(QWidget* parent = nullptr);
+
+    // Shows lines 0..ListCount-1 of the list mirror with `currentLine` current (-1: none);
+    // emits nothing.
+    void Render(const Workspace& ws, int currentLine);
+
+  signals:
+    void Click(int line);
+    void DblClick(int line);
+    void MouseUp(Qt::MouseButton button, QPoint globalPosition);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    bool rendering_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,47 @@
+#include "ui/view_frame.h"
+
+#include <QGridLayout>
+
+namespace orvane {
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int ScrollSmallChange = 100;
+constexpr int ScrollLargeChange = 4695; // also the bar's height in twips at design size
+
+} // namespace
+
+ViewFrame::ViewFrame(QWidget* parent)
+    : QGroupBox(parent), text1_(new TextBoxView(this)), text2_(new TextBoxView(this)),
+      imgScreen_(new GraphView(this)), scrGraphic_(new QScrollBar(Qt::Vertical, this)) {
+    setObjectName(QStringLiteral("Frame2"));
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text2_->setObjectName(QStringLiteral("Text2"));
+    scrGraphic_->setObjectName(QStringLiteral("scrGraphic"));
+    scrGraphic_->setFocusPolicy(Qt::NoFocus);
+    scrGraphic_->setSingleStep(ScrollSmallChange);
+    scrGraphic_->setPageStep(ScrollLargeChange);
+    scrGraphic_->setRange(0, ScrollLargeChange);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(0);
+    // Text2 is laid exactly over Text1; the graph view and its scroll bar share their place.
+    grid->addWidget(text1_, 0, 0, 1, 2);
+    grid->addWidget(text2_, 0, 0, 1, 2);
+    grid->addWidget(imgScreen_, 0, 0);
+    grid->addWidget(scrGraphic_, 0, 1);
+    grid->setColumnStretch(0, 1);
+
+    text2_->hide();
+    imgScreen_->hide();
+    scrGraphic_->hide();
+}
+
+void ViewFrame::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    // The scroll range is the bar's own height in twips: the picture scrolls one pixel per
+    // ten units, so the deepest offset is one and a half view heights.
+    scrGraphic_->setMaximum(layout()->contentsRect().height() * TwipsPerPixel);
+}
+
+} // namespace orvane
