@@ -3,15 +3,12 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -52,20 +49,6 @@ bool FlushToDevice(std::FILE* file) {
     return _commit(_fileno(file)) == 0;
 #else
     return fsync(fileno(file)) == 0;
-#endif
-}
-
-// Makes a rename durable: the directory entry itself must reach the device.
-void FlushDirectoryOf(const std::string& path) {
-#ifndef _WIN32
-    const fs::path parent = fs::path(path).parent_path();
-    const int dir = open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-#else
-    (void)path;
 #endif
 }
 
@@ -121,11 +104,17 @@ std::optional<std::string> DiskFileSystem::Read(const std::string& path) {
         std::error_code error;
         if (fs::is_directory(path, error))
             return std::nullopt;
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file)
             return std::nullopt;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad())
+        std::string bytes;
+        char chunk[1 << 16];
+        std::size_t got = 0;
+        while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+            bytes.append(chunk, got);
+        const bool failed = std::ferror(file) != 0;
+        std::fclose(file);
+        if (failed)
             return std::nullopt;
         return bytes;
     });
@@ -146,7 +135,6 @@ bool DiskFileSystem::Write(const std::string& path, std::string_view bytes) {
             fs::remove(temporary, error);
             return false;
         }
-        FlushDirectoryOf(path);
         return true;
     });
 }

@@ -119,7 +119,7 @@ class WorkspaceReader {
     // A record whose file is missing is dropped silently, as the records of a report may
     // have been deleted on disk between two runs.
     bool AddRecord(int report, std::int16_t slot, const IndexRecordEntry& entry) {
-        if (!acceptedNames_.insert(entry.fileName).second) {
+        if (acceptedNames_.contains(entry.fileName)) {
             ++refused_.duplicateRecords;
             return false;
         }
@@ -128,19 +128,19 @@ class WorkspaceReader {
             return false;
         }
         const std::string path = JoinPath(directory_, entry.fileName);
-        if (!services_.files.Exists(path) || services_.files.IsDirectory(path)) {
-            acceptedNames_.erase(entry.fileName);
-            return false;
-        }
         if (entry.kind == KindRecord) {
-            const std::optional<std::string> bytes = services_.files.Read(path);
+            std::optional<std::string> bytes = services_.files.Read(path);
             if (!bytes) {
-                ++refused_.unreadableRecords;
+                if (services_.files.Exists(path) && !services_.files.IsDirectory(path))
+                    ++refused_.unreadableRecords;
                 return false;
             }
             ws_.RecordText[report][slot] = RecordTextOf(*bytes);
             ws_.RecordFileText[path] = ws_.RecordText[report][slot];
+        } else if (!services_.files.Exists(path) || services_.files.IsDirectory(path)) {
+            return false;
         }
+        acceptedNames_.insert(entry.fileName);
         ws_.RecordType[report][slot] = entry.kind;
         ws_.RecordPath[report][slot] = path;
         ws_.RecordLabel[report][slot] = entry.label;
