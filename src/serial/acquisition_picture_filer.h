@@ -8,7 +8,7 @@
 namespace orvane {
 
 class PictureFiler {
-public:
+  public:
     virtual ~PictureFiler() = default;
     // Writes `image` as the document at `recordPath` (the GRAPH record's .doc file) and
     // again as the scratch copy temp.doc in the data root. Returns false when the record's
