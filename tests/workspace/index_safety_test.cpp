@@ -95,6 +95,22 @@ TEST_F(IndexSafety, ChangesOfThePreviousTargetGoToItsOwnIndex) {
     EXPECT_NE(ws.ReportName[1], "Vesk report, renamed");
 }
 
+TEST_F(IndexSafety, AFailedSaveOfAnotherTargetDoesNotKeepItsTablesOnTheNewTarget) {
+    Load();
+    Select(0);
+    Form5_cmdOK_Click(ws, win, services, "Vesk report");
+    files.failWrite.insert(indexPath());
+    fs::create_directories(TargetDirectory(root.str(), "TARN"));
+    ws.TargetDir = "TARN";
+
+    Load();
+
+    EXPECT_EQ(ws.LoadedTargetDir, "TARN");
+    EXPECT_EQ(ListLines(), Lines{"WORKSPACE_12052026-035651AM"});
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "the failed save of VESK was told";
+    EXPECT_NE(dialogs.messages[0].find(indexPath()), std::string::npos);
+}
+
 TEST_F(IndexSafety, RecordNamesOfAnotherFormAreRefusedAndNothingOutsideIsRead) {
     WriteFile(JoinPath(root.str(), "12052026-040001AM.txt"), "outside the target");
     const std::string good = TextRecordLine("12052026-040002AM.txt");
@@ -137,6 +153,20 @@ TEST_F(IndexSafety, MoreThanFiftyReportsAreRefused) {
     EXPECT_EQ(ws.ListCount, 50);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("3 report(s) beyond the limit of 50"), std::string::npos);
+}
+
+TEST_F(IndexSafety, FiftyReportsWithRecordsInTheLastLeaveNoRoomForAFreshOne) {
+    std::string index;
+    for (int i = 1; i < MaxReports; ++i)
+        index += Block("R" + std::to_string(i), {});
+    index += Block("R50", {TextRecordLine("12052026-040001AM.txt")});
+    WriteFile(indexPath(), index);
+
+    Load();
+
+    EXPECT_EQ(ws.ReportCount, 50);
+    EXPECT_EQ(ws.ListCount, 50);
+    EXPECT_EQ(dialogs.messages, Lines{" Maximum Report Number is 50! "});
 }
 
 TEST_F(IndexSafety, MoreThanFiftyRecordsInABlockAreRefused) {
