@@ -127,38 +127,31 @@ TEST_F(IndexRoundTrip, TextRecordFilesStayByteIdenticalOverManyCycles) {
     }
 }
 
-TEST_F(IndexRoundTrip, NamesAndFieldsThatLookLikeMarkersSurvive) {
+TEST_F(IndexRoundTrip, NamesAndFieldsSurviveByteForByteEvenWhenTheyLookLikeMarkers) {
     const int a = AddReport("-");
     AddReport("#");
+    AddReport("Pr\xFC"
+              "fung \x80\xA0");
     AddRecord(a);
     ws.ReportField[a] = {"", "-", "#", " 1 C:\\PLX\\VESK\\12052026-040001AM.txt", ""};
+    ws.ReportField[3] = {"", "M\xFCller GmbH", "\xC9milie", "\x93T\x94", ""};
     ws.RecordLabel[a][1] = "#";
     ASSERT_TRUE(Create_iniFile(ws, services));
 
     Reload();
 
-    EXPECT_EQ(ws.ReportCount, 2);
+    EXPECT_EQ(ws.ReportCount, 3);
     EXPECT_EQ(ws.ReportName[1], "-");
     EXPECT_EQ(ws.ReportName[2], "#");
+    EXPECT_EQ(ws.ReportName[3], "Pr\xFC"
+                                "fung \x80\xA0");
+    EXPECT_EQ(ws.ReportField[3], (Fields{"", "M\xFCller GmbH", "\xC9milie", "\x93T\x94", ""}));
     EXPECT_EQ(ws.ReportField[1][1], "-");
     EXPECT_EQ(ws.ReportField[1][2], "#");
     EXPECT_EQ(ws.ReportField[1][3], " 1 C:\\PLX\\VESK\\12052026-040001AM.txt");
     EXPECT_EQ(ws.ReportField[1][4], "");
     EXPECT_EQ(ws.RecordCount[1], 1);
     EXPECT_EQ(ws.RecordLabel[1][1], "#");
-}
-
-TEST_F(IndexRoundTrip, EightBitTextIsKeptByteForByte) {
-    const int a = AddReport("Pr\xFC"
-                            "fung \x80");
-    ws.ReportField[a] = {"", "M\xFCller GmbH", "\xC9milie", "\x93T\x94", "\xA0"};
-    ASSERT_TRUE(Create_iniFile(ws, services));
-
-    Reload();
-
-    EXPECT_EQ(ws.ReportName[1], "Pr\xFC"
-                                "fung \x80");
-    EXPECT_EQ(ws.ReportField[1], (Fields{"", "M\xFCller GmbH", "\xC9milie", "\x93T\x94", "\xA0"}));
 }
 
 TEST_F(IndexRoundTrip, ALineBreakInsideAFieldCannotSplitTheBlock) {

@@ -39,12 +39,10 @@ TEST_F(IndexSafety, AWorkspaceNeverLoadedIsNeverWritten) {
     EXPECT_EQ(ReadFile(indexPath()), Block("Stored", {}));
     EXPECT_TRUE(files.written.empty());
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST_F(IndexSafety, AWorkspaceWithoutTargetIsNeverWritten) {
     ws.TargetDir.clear();
     Load();
-    EXPECT_FALSE(Create_iniFile(ws, services));
+    EXPECT_FALSE(Create_iniFile(ws, services)) << "no target, no index";
     EXPECT_TRUE(files.written.empty());
 }
 

@@ -49,7 +49,9 @@ TEST_F(ListMirror, RemovedEntriesBeyondTheListAreCleared) {
     }
 }
 
-TEST_F(ListMirror, RemovalsAreClippedToTheLiveLines) {
+TEST_F(ListMirror, OperationsOutsideTheListAreClippedOrRefused) {
+    EXPECT_FALSE(InsertListLine(ws, win, 5, "gap", 1, 1));
+    EXPECT_FALSE(InsertListLine(ws, win, -1, "before", 1, 1));
     RemoveListLines(ws, win, 3, 50);
     EXPECT_EQ(ws.ListCount, 3);
     RemoveListLines(ws, win, -1, 1);
@@ -66,12 +68,6 @@ TEST_F(ListMirror, NoLineBeyondTheHundredAndFirst) {
     EXPECT_FALSE(InsertListLine(ws, win, 0, "one too many", 1, 1));
     EXPECT_EQ(ws.ListCount, MaxListLines);
     EXPECT_EQ(ws.ListText[0], "line 0");
-}
-
-TEST_F(ListMirror, InsertOutsideTheListIsRefused) {
-    EXPECT_FALSE(InsertListLine(ws, win, 5, "gap", 1, 1));
-    EXPECT_FALSE(InsertListLine(ws, win, -1, "before", 1, 1));
-    EXPECT_EQ(ws.ListCount, 4);
 }
 
 TEST_F(ListMirror, FindsAReportLineAndCountsItsRecordLines) {

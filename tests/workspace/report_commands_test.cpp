@@ -94,21 +94,13 @@ TEST_F(ReportCommands, OpenThenCloseRestoresTheListExactly) {
     EXPECT_EQ(ws.ReportState[b], ReportClosed);
 }
 
-TEST_F(ReportCommands, OpeningAnOpenReportAgainListsNothingTwice) {
-    const int a = AddReport("A");
-    AddRecord(a);
-    Select(0);
-    ASSERT_TRUE(Popup_Report(ws, win, services));
-    EXPECT_TRUE(Popup_Report(ws, win, services));
-    EXPECT_EQ(ws.ListCount, 2);
-}
-
-TEST_F(ReportCommands, ClosingAClosedReportRemovesNothing) {
+TEST_F(ReportCommands, OpeningAnOpenReportOrClosingAClosedOneChangesNoLine) {
     AddReport("A");
     const int b = AddReport("B");
     AddRecord(b);
     Select(1);
     ASSERT_TRUE(Popup_Report(ws, win, services));
+    EXPECT_TRUE(Popup_Report(ws, win, services));
     Select(0);
     Close_Report(ws, win);
     EXPECT_EQ(ListRecords(), (Numbers{0, 0, 1}));
@@ -215,9 +207,10 @@ TEST_F(ReportInfo, RecordLineShowsItsReportInCaptionAndTheCurrentReportsFields) 
     EXPECT_EQ(win.HeaderBox, (Boxes{"Acme", "Kim", "T-1", "note"}));
 }
 
-TEST_F(ReportInfo, ReportLineChangesNeitherCaptionNorBoxes) {
+TEST_F(ReportInfo, ReportLinesAndLinesOutsideTheListChangeNeitherCaptionNorBoxes) {
     Select(1);
-    Show_Report_Info(ws, win, 1);
+    for (int line : {1, 0, -1, 4, 500})
+        Show_Report_Info(ws, win, line);
     EXPECT_EQ(win.Caption, "Orvane Reporter");
     EXPECT_EQ(win.HeaderBox, (Boxes{"x", "x", "x", "x"}));
 }
@@ -237,13 +230,6 @@ TEST_F(ReportInfo, RecordRenamedToAReportLikeNameIsStillARecordLine) {
     EXPECT_EQ(win.Caption, "Kavrel::WORKSPACE_B");
 }
 
-TEST_F(ReportInfo, LinesOutsideTheListChangeNothing) {
-    Show_Report_Info(ws, win, -1);
-    Show_Report_Info(ws, win, ws.ListCount);
-    Show_Report_Info(ws, win, 500);
-    EXPECT_EQ(win.Caption, "Orvane Reporter");
-}
-
 TEST_F(ReportCommands, RenameAReportKeepsSixteenCharactersAndStampsShorterNames) {
     AddReport("WORKSPACE_A");
     AddReport("WORKSPACE_B");
@@ -258,13 +244,9 @@ TEST_F(ReportCommands, RenameAReportKeepsSixteenCharactersAndStampsShorterNames)
     EXPECT_EQ(ListLines(), (Lines{"ABCDEFGHIJKLMNOP", "Plant 7_12052026-035651AM"}));
     EXPECT_EQ(win.ListIndex, 1);
     EXPECT_TRUE(ws.Dirty);
-}
 
-TEST_F(ReportCommands, RenameWithAnEmptyBoxGivesTheStampAlone) {
-    AddReport("WORKSPACE_A");
-    Select(0);
     Form5_cmdOK_Click(ws, win, services, "");
-    EXPECT_EQ(ws.ReportName[1], "_12052026-035651AM");
+    EXPECT_EQ(ws.ReportName[2], "_12052026-035651AM") << "an empty box gets the stamp alone";
 }
 
 TEST_F(ReportCommands, RenameARecordKeepsItsIndentationFileAndText) {
