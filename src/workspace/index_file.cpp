@@ -22,9 +22,8 @@ struct Refusals {
     int unreadableRecords = 0;
 
     bool Any() const {
-        return invalidRecordLines + reportsOverLimit + recordsOverLimit + duplicateRecords +
-                   unreadableRecords >
-               0;
+        return invalidRecordLines > 0 || reportsOverLimit > 0 || recordsOverLimit > 0 ||
+               duplicateRecords > 0 || unreadableRecords > 0;
     }
 };
 
@@ -40,7 +39,7 @@ void TellRefusals(Dialogs& dialogs, const std::string& indexPath, const Refusals
     AddReason(message, refused.recordsOverLimit, "record(s) beyond the limit of 50 per report");
     AddReason(message, refused.duplicateRecords, "record(s) listed more than once");
     AddReason(message, refused.unreadableRecords, "record file(s) that could not be read");
-    message += "\r\nThe index is saved without them.";
+    message += "\r\nThey are dropped from the index when the workspace is next saved.";
     dialogs.Message(message);
 }
 
