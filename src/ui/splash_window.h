@@ -26,7 +26,7 @@ class SplashWindow final : public QWidget {
     void Dismiss();
 
     QFrame* frame1_;
-    QTimer timer1_;
+    QTimer timer1_{this};
     bool finished_ = false;
 };
 
