@@ -56,6 +56,8 @@ MainWindow::MainWindow(WindowContext context, QWidget* parent)
     ConnectMenus();
     ConnectInput();
     ConnectTimers();
+    // Ending the session quits the application without closing this window first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ShutDown);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -26,6 +27,21 @@ QComboBox* MakeCombo(const char* name, const ComboBox& box, QWidget* parent) {
     combo->setEditText(FromCp1252(box.text));
     return combo;
 }
+
+// In the port list every "COM n" shows the device it reaches beside it; the box itself
+// keeps the plain "COM n" of the chosen item.
+class ComPortDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString device = index.data(Qt::ToolTipRole).toString();
+        if (!device.isEmpty())
+            option->text = device;
+    }
+};
 
 ComboBox ReadCombo(const QComboBox* combo) {
     ComboBox box;
@@ -57,6 +73,7 @@ SerialSettingsDialog::SerialSettingsDialog(int commPort, const std::string& sett
 
     for (int i = 0; i < cboPort_->count(); ++i)
         cboPort_->setItemData(i, FromCp1252(DescribeComPort(i + 1)), Qt::ToolTipRole);
+    cboPort_->setItemDelegate(new ComPortDelegate(cboPort_));
     device_ = new QLabel(this);
     device_->setObjectName(QStringLiteral("lblDevice"));
     device_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -70,6 +71,9 @@ SplashWindow::SplashWindow(const QString& versionLabel, QWidget* parent)
     connect(&timer1_, &QTimer::timeout, this, &SplashWindow::Dismiss);
     timer1_.start();
     setFocusPolicy(Qt::StrongFocus);
+
+    adjustSize();
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {

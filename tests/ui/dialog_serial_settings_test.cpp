@@ -59,6 +59,10 @@ TEST_F(SerialSettingsDialogTest, BesideThePortStandsTheDeviceItReaches) {
     SerialSettingsDialog* dialog = Open(2, "9600,n,8,1");
     EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(2)));
     EXPECT_TRUE(dialog->DeviceLabel()->text().contains(QStringLiteral("/dev/pts/7")));
+    // Each entry of the port list names its device as well.
+    EXPECT_EQ(dialog->cboPort()->itemData(1, Qt::ToolTipRole).toString(),
+              FromCp1252(DescribeComPort(2)));
+    EXPECT_EQ(dialog->cboPort()->itemText(1), QStringLiteral("COM 2"));
     dialog->cboPort()->setCurrentIndex(0);
     EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(1)));
     delete dialog;
