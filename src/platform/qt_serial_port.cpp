@@ -21,8 +21,8 @@ namespace orvane {
 namespace {
 
 constexpr int HighestComPort = 255;
-// Qt 6.4 reports a hung-up terminal as a ReadError per notification, about a million a
-// second; a run this long without a byte read is no passing hiccup.
+// Qt 6.4 reports a hung-up terminal as a ReadError per notification, hundreds of thousands
+// a second; a run this long without a byte read is no passing hiccup.
 constexpr int ReadErrorBurstLimit = 100;
 constexpr int DeviceCheckMilliseconds = 1000;
 

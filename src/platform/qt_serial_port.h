@@ -18,7 +18,7 @@ namespace orvane {
 
 // Undoes the kernel's marking of received bytes (termios PARMRK), with which a break can be
 // told from data: FF FF is the data byte FF, FF 00 00 is a break, FF 00 x is a byte x that
-// arrived with a parity or framing error (dropped, as the port ignores such bytes anyway).
+// arrived with a parity or framing error (dropped: a damaged byte is no data).
 class LineMarkDecoder {
   public:
     // Appends the data of `raw` to `out` and returns the number of breaks in it. A mark cut

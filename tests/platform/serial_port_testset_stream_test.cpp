@@ -1,6 +1,7 @@
 // What the simulated test set plays must be the byte protocol the capture understands.
 #ifndef _WIN32
 
+#include "support/fakes.h"
 #include "support/pty_testset.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,15 @@ TEST_F(TestsetStreamTest, TarnScreensArePrinterTextWithCrLfLines) {
             EXPECT_EQ(screens.at(i - 1), '\r') << "at " << i;
         }
     }
+}
+
+TEST_F(TestsetStreamTest, AFileIsPlayedByteForByte) {
+    testing::TempDir temp;
+    std::string bytes;
+    for (int value = 255; value >= 0; --value)
+        bytes += static_cast<char>(value);
+    testing::WriteFile(temp.path() / "capture.bin", bytes);
+    EXPECT_EQ(PtyTestset::Dump({"--file", (temp.path() / "capture.bin").string()}), bytes);
 }
 
 } // namespace
