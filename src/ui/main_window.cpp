@@ -1,13 +1,7 @@
 #include "ui/main_window.h"
 
 #include "output/picture_document.h"
-#include "serial/link.h"
-#include "ui/about_dialog.h"
-#include "ui/language_dialog.h"
 #include "ui/logic/target_selection.h"
-#include "ui/rename_dialog.h"
-#include "ui/serial_settings_dialog.h"
-#include "ui/target_dialog.h"
 #include "workspace/index_file.h"
 #include "workspace/startup.h"
 

@@ -7,14 +7,9 @@
 #include "output/word_export.h"
 #include "platform/printing.h"
 #include "serial/link.h"
-#include "ui/about_dialog.h"
-#include "ui/language_dialog.h"
 #include "ui/logic/about_box.h"
 #include "ui/logic/language.h"
 #include "ui/logic/target_selection.h"
-#include "ui/rename_dialog.h"
-#include "ui/serial_settings_dialog.h"
-#include "ui/target_dialog.h"
 #include "workspace/report_commands.h"
 
 #include <QFile>

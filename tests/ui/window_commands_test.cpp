@@ -4,7 +4,9 @@
 
 #include "support/fakes.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QTimer>
 
 namespace orvane::window_testing {
 namespace {
@@ -139,6 +141,43 @@ TEST_F(CommandTest, CopyAndPasteWorkOnTheTextViewSelection) {
     window.Menus().mnuPaste->trigger();
     EXPECT_EQ(run->win.Text1.text, "EL\r\n-12");
     EXPECT_EQ(text1->toPlainText(), QStringLiteral("EL\n-12"));
+}
+
+// Answers the Save dialog once it is up with `name` (empty: Cancel); records its title.
+void AnswerSaveDialog(const QString& name, QString& title) {
+    QTimer::singleShot(0, [name, &title] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        if (name.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(name);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+TEST_F(CommandTest, SaveAppendsTheShownTextUnderTheChosenName) {
+    MainWindow& window = Started();
+    run->win.Text1.Set("LEVEL -12 dB");
+    window.Render();
+    const QString chosen = QString::fromStdString((dir.path() / "out" / "report").string());
+    std::filesystem::create_directories(dir.path() / "out");
+    QString title;
+    AnswerSaveDialog(chosen, title);
+    window.Menus().mnuSave->trigger();
+    EXPECT_EQ(title, QStringLiteral("Save As"));
+    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
+    EXPECT_EQ(run->ws.SaveFolder, (dir.path() / "out").string() + "/");
+
+    AnswerSaveDialog({}, title);
+    window.Toolbar1_ButtonClick(QStringLiteral("Save"));
+    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
+    // Save As keeps the title Save set last.
+    AnswerSaveDialog({}, title);
+    window.Menus().mnuSaveAs->trigger();
+    EXPECT_EQ(title, QStringLiteral("Save As"));
 }
 
 } // namespace
