@@ -3,6 +3,7 @@
 #include "platform/com_ports.h"
 #include "platform/cp1252.h"
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
@@ -10,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -74,6 +76,7 @@ SerialSettingsDialog::SerialSettingsDialog(int commPort, const std::string& sett
     for (int i = 0; i < cboPort_->count(); ++i)
         cboPort_->setItemData(i, FromCp1252(DescribeComPort(i + 1)), Qt::ToolTipRole);
     cboPort_->setItemDelegate(new ComPortDelegate(cboPort_));
+    FitPortListToDevices();
     device_ = new QLabel(this);
     device_->setObjectName(QStringLiteral("lblDevice"));
     device_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -123,6 +126,17 @@ void SerialSettingsDialog::ShowDevice() {
     device_->setText(number > 0 ? FromCp1252(DescribeComPort(number)) : QString());
 }
 
+void SerialSettingsDialog::FitPortListToDevices() {
+    const QFontMetrics metrics(cboPort_->view()->font());
+    int widest = 0;
+    for (int i = 0; i < cboPort_->count(); ++i)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(cboPort_->itemData(i, Qt::ToolTipRole).toString()));
+    // Room for the item's margins and the list's scroll bar.
+    cboPort_->view()->setMinimumWidth(widest + 4 * metrics.averageCharWidth() +
+                                      cboPort_->view()->verticalScrollBar()->sizeHint().width());
+}
+
 void SerialSettingsDialog::ChooseDevice() {
     const int number = SelectedCommPort(Form());
     if (number <= 0)
@@ -145,6 +159,7 @@ void SerialSettingsDialog::ChooseDevice() {
     if (!PointComPortAt(number, QFile::encodeName(chosen.trimmed()).toStdString(), error))
         QMessageBox::warning(this, QStringLiteral("Orvane Reporter"), FromCp1252(error));
     cboPort_->setItemData(number - 1, FromCp1252(DescribeComPort(number)), Qt::ToolTipRole);
+    FitPortListToDevices();
     ShowDevice();
 }
 

@@ -35,6 +35,8 @@ class SerialSettingsDialog final : public QDialog {
 
   private:
     void ShowDevice();
+    // The port list is wide enough to show every device beside its number.
+    void FitPortListToDevices();
     void ChooseDevice();
 
     QComboBox* cboPort_;
