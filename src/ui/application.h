@@ -29,7 +29,6 @@ class Program {
 
     // Loads the main window (start-up procedure) and shows it.
     void ShowMainWindow();
-    MainWindow& Window() { return *window_; }
 
   private:
     DiskFileSystem files_;
