@@ -6,7 +6,7 @@
 namespace orvane {
 
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     // Starts the word processor on the file; false when none could be started.
     virtual bool OpenInWordProcessor(const std::string& path) = 0;

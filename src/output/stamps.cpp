@@ -34,7 +34,9 @@ std::string TimeStamp(const LocalTime& time, std::string_view timeText) {
     return TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second) + suffix;
 }
 
-std::string DateStamp(Clock& clock) { return DateStamp(clock.Now()); }
+std::string DateStamp(Clock& clock) {
+    return DateStamp(clock.Now());
+}
 
 std::string TimeStamp(Clock& clock) {
     const LocalTime now = clock.Now();
@@ -60,9 +62,12 @@ LocalTime AddSeconds(const LocalTime& time, int seconds) {
     const sys_days movedDay = floor<days>(moved);
     const year_month_day ymd{movedDay};
     const hh_mm_ss hms{moved - movedDay};
-    return LocalTime{static_cast<int>(ymd.year()),           static_cast<int>(unsigned(ymd.month())),
-                     static_cast<int>(unsigned(ymd.day())),  static_cast<int>(hms.hours().count()),
-                     static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+    return LocalTime{static_cast<int>(ymd.year()),
+                     static_cast<int>(unsigned(ymd.month())),
+                     static_cast<int>(unsigned(ymd.day())),
+                     static_cast<int>(hms.hours().count()),
+                     static_cast<int>(hms.minutes().count()),
+                     static_cast<int>(hms.seconds().count())};
 }
 
 std::string Report_Header(const Workspace& ws, bool blankLine) {

@@ -32,7 +32,7 @@ std::string Report_Header(const Workspace& ws, bool blankLine);
 
 // The local clock; TimeText follows the C library's %X under the user's LC_TIME.
 class SystemClock final : public Clock {
-public:
+  public:
     LocalTime Now() override;
     std::string TimeText(const LocalTime& time) override;
 };

@@ -16,7 +16,7 @@ struct EncodedImage {
 };
 
 class PictureSurface {
-public:
+  public:
     virtual ~PictureSurface() = default;
 
     // Fills with the background colour (white) and puts the text position at (0, 0).

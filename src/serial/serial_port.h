@@ -10,7 +10,7 @@ namespace orvane {
 enum class InputMode { Text, Binary };
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     virtual int CommPort() const = 0;

@@ -9,7 +9,7 @@
 namespace orvane {
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void Clear() = 0;
     virtual void SetText(std::string_view text) = 0; // Windows-1252 bytes

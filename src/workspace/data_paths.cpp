@@ -31,6 +31,8 @@ std::string IndexPath(std::string_view dataRoot, std::string_view targetDir) {
     return JoinPath(TargetDirectory(dataRoot, targetDir), std::string(targetDir) + ".ini");
 }
 
-std::string TempDocPath(std::string_view dataRoot) { return JoinPath(dataRoot, "temp.doc"); }
+std::string TempDocPath(std::string_view dataRoot) {
+    return JoinPath(dataRoot, "temp.doc");
+}
 
 } // namespace orvane

@@ -9,7 +9,7 @@ namespace orvane {
 
 // Message boxes. Texts are shown exactly as given (8-bit, Windows-1252).
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message with one OK button.
     virtual void Message(std::string_view text) = 0;
@@ -19,7 +19,7 @@ public:
 
 // Files are byte strings: no newline translation, no encoding change.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool Exists(const std::string& path) = 0; // a file or a directory
     virtual bool IsDirectory(const std::string& path) = 0;
@@ -40,7 +40,7 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
     // The time rendered in the user's standard time format (the C library's %X).

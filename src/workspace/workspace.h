@@ -10,9 +10,9 @@
 
 namespace orvane {
 
-inline constexpr int MaxReports = 50;   // live reports are 1..MaxReports; slot 0 is never live
-inline constexpr int MaxRecords = 50;   // live records of a report are 1..MaxRecords
-inline constexpr int HeaderFields = 4;  // company, technician, ticket/order, comment
+inline constexpr int MaxReports = 50;    // live reports are 1..MaxReports; slot 0 is never live
+inline constexpr int MaxRecords = 50;    // live records of a report are 1..MaxRecords
+inline constexpr int HeaderFields = 4;   // company, technician, ticket/order, comment
 inline constexpr int MaxListLines = 101; // list lines 0..100
 
 // ReportState values
@@ -98,8 +98,14 @@ struct Workspace {
 void ResetWorkspace(Workspace& ws);
 
 // True when line i of the list is one of the ListCount live lines.
-inline bool IsListLine(const Workspace& ws, int i) { return i >= 0 && i < ws.ListCount; }
-inline bool IsReportIndex(int r) { return r >= 0 && r <= MaxReports; }
-inline bool IsRecordIndex(int n) { return n >= 0 && n <= MaxRecords; }
+inline bool IsListLine(const Workspace& ws, int i) {
+    return i >= 0 && i < ws.ListCount;
+}
+inline bool IsReportIndex(int r) {
+    return r >= 0 && r <= MaxReports;
+}
+inline bool IsRecordIndex(int n) {
+    return n >= 0 && n <= MaxRecords;
+}
 
 } // namespace orvane

@@ -11,7 +11,7 @@ namespace orvane::testing {
 
 // A clock that stands still until told to move; its time text follows a chosen format.
 class FakeClock final : public Clock {
-public:
+  public:
     enum class Format { TwelveHour, TwentyFourHour };
     LocalTime now{2026, 12, 5, 3, 56, 51};
     Format format = Format::TwelveHour;
@@ -22,7 +22,7 @@ public:
 
 // Records every message and answers confirmations from a queue (OK when it is empty).
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
     std::vector<bool> answers;
@@ -33,7 +33,7 @@ public:
 
 // A fresh directory under the system's temporary folder, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -42,7 +42,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string str() const { return path_.string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
