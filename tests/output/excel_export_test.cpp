@@ -1,33 +1,15 @@
 #include "output/excel_export.h"
-#include "support/fakes.h"
-#include "support/output_fakes.h"
-#include "workspace/disk_file_system.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "output_command_test.h"
 
 namespace orvane {
 namespace {
 
-using testing::FakeClock;
-using testing::FakeDialogs;
 using testing::ReadFile;
-using testing::RecordingLauncher;
 using testing::RefusingFileSystem;
-using testing::TempDir;
 using testing::WriteFile;
 
 std::string Blanks(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
-}
-std::string Tabs(int n) {
-    return std::string(static_cast<std::size_t>(n), '\t');
-}
-
-TEST(TabSeparated, PadHoldsOneToFiveBlanks) {
-    EXPECT_EQ(Pad(0), " ");
-    EXPECT_EQ(Pad(4), "     ");
 }
 
 TEST(TabSeparated, ReplacesWithoutOverlapOrRescan) {
@@ -37,53 +19,36 @@ TEST(TabSeparated, ReplacesWithoutOverlapOrRescan) {
     EXPECT_EQ(ReplaceAll("abc", "d", "e"), "abc");
 }
 
-TEST(TabSeparated, EachGapBetweenWordsBecomesOneColumnBreak) {
-    EXPECT_EQ(TabSeparated("ABC   12.5  dB"), "ABC\t12.5\tdB");
-    EXPECT_EQ(TabSeparated("A B"), "A\tB");
+TEST(TabSeparated, EachRunOfBlanksBecomesColumnBreaks) {
     for (int n = 1; n <= 38; ++n)
         EXPECT_EQ(TabSeparated("A" + Blanks(n) + "B"), "A\tB") << n << " blanks";
-}
-
-TEST(TabSeparated, SomeLongRunsLeaveAnEmptyCell) {
-    // Runs collapse by fives, fours, threes and twos in turn, so some lengths end as two.
+    // Runs collapse by fives, fours, threes and twos in turn, so some lengths leave an empty
+    // cell.
     const std::pair<int, int> runs[] = {{39, 2}, {40, 1}, {43, 2},  {54, 2}, {55, 2},
                                         {56, 1}, {57, 1}, {158, 2}, {159, 3}};
     for (const auto& [blanks, tabs] : runs)
-        EXPECT_EQ(TabSeparated("A" + Blanks(blanks) + "B"), "A" + Tabs(tabs) + "B")
+        EXPECT_EQ(TabSeparated("A" + Blanks(blanks) + "B"),
+                  "A" + std::string(static_cast<std::size_t>(tabs), '\t') + "B")
             << blanks << " blanks";
+    const std::pair<std::string, std::string> rows[] = {
+        {"ABC   12.5  dB", "ABC\t12.5\tdB"},
+        {"   LEVEL", "\tLEVEL"}, // a leading run leaves an empty first cell
+        {Blanks(39) + "X", "\t\tX"},
+        {"A\tB  C\r\nD \xe9\xff\r\n", "A\tB\tC\r\nD\t\xe9\xff\r\n"},
+    };
+    for (const auto& [text, table] : rows)
+        EXPECT_EQ(TabSeparated(text), table) << "from \"" << text << "\"";
 }
 
-TEST(TabSeparated, LeadingBlanksGiveAnEmptyFirstCell) {
-    EXPECT_EQ(TabSeparated("   LEVEL"), "\tLEVEL");
-    EXPECT_EQ(TabSeparated(Blanks(39) + "X"), Tabs(2) + "X");
-}
-
-TEST(TabSeparated, TabsLineEndsAndOtherBytesPassThrough) {
-    EXPECT_EQ(TabSeparated("A\tB  C\r\nD \xe9\xff\r\n"), "A\tB\tC\r\nD\t\xe9\xff\r\n");
-}
-
-class ExcelExportTest : public ::testing::Test {
+class ExcelExportTest : public testing::OutputCommandTest {
   protected:
-    ExcelExportTest() {
-        ws.CurrentReport = 1;
-        ws.ReportField[1] = {"", "Acme  Tele", "J. Doe", "T-42", ""};
-        win.Text1.Set("ABC   12.5  dB\r\n  X\tY\r\n");
-    }
+    ExcelExportTest() { win.Text1.Set("ABC   12.5  dB\r\n  X\tY\r\n"); }
     std::string Export() { return mnuExportToExcel_Click(ws, win, services, launcher); }
-    std::string RootFile(const std::string& name) const { return (root / name).string(); }
-
-    TempDir dir;
-    std::filesystem::path root = dir.path() / "PLX";
-    DiskFileSystem disk;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    Services services{disk, clock, dialogs, root.string()};
-    Workspace ws;
-    WindowState win;
-    RecordingLauncher launcher;
 };
 
-TEST_F(ExcelExportTest, WritesTheTableAndOpensIt) {
+TEST_F(ExcelExportTest, WritesTheTableFromAFreshScratchFileAndOpensIt) {
+    std::filesystem::create_directories(root);
+    WriteFile(InterPath(root.string()), "left over from a crash\r\n");
     const std::string table = Export();
 
     EXPECT_EQ(table, RootFile("12052026-035651AM.xls"));
@@ -94,9 +59,20 @@ TEST_F(ExcelExportTest, WritesTheTableAndOpensIt) {
                                "ABC\t12.5\tdB\r\n"
                                "\tX\tY\r\n"
                                "\r\n");
-    EXPECT_EQ(launcher.spreadsheetFiles, std::vector<std::string>{table});
+    EXPECT_EQ(launcher.spreadsheetFiles, testing::Messages{table});
     EXPECT_FALSE(std::filesystem::exists(InterPath(root.string())));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ExcelExportTest, ASecondExportInTheSameSecondTakesTheNextName) {
+    const std::string first = Export();
+    const std::string firstBytes = ReadFile(first);
+    win.Text1.Set("OTHER");
+    const std::string second = Export();
+
+    EXPECT_EQ(second, RootFile("12052026-035652AM.xls"));
+    EXPECT_EQ(ReadFile(first), firstBytes);
+    EXPECT_TRUE(ReadFile(second).ends_with("\r\nOTHER\r\n"));
 }
 
 TEST_F(ExcelExportTest, DoesNothingUnlessText1IsVisible) {
@@ -113,35 +89,17 @@ TEST_F(ExcelExportTest, DoesNothingUnlessText1IsVisible) {
 TEST_F(ExcelExportTest, SaysSoWhenNoSpreadsheetProgramIsInstalled) {
     launcher.spreadsheetInstalled = false;
     EXPECT_EQ(Export(), "");
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{"Can't find the Microsoft Excel in your PC!"});
+    EXPECT_EQ(dialogs.messages, testing::Messages{"Can't find the Microsoft Excel in your PC!"});
     EXPECT_TRUE(std::filesystem::is_empty(root)) << "neither a table nor the scratch file";
     EXPECT_TRUE(launcher.spreadsheetFiles.empty());
-}
-
-TEST_F(ExcelExportTest, ASecondExportInTheSameSecondTakesTheNextName) {
-    const std::string first = Export();
-    const std::string firstBytes = ReadFile(first);
-    win.Text1.Set("OTHER");
-    const std::string second = Export();
-
-    EXPECT_EQ(second, RootFile("12052026-035652AM.xls"));
-    EXPECT_EQ(ReadFile(first), firstBytes);
-    EXPECT_EQ(ReadFile(second).substr(ReadFile(second).size() - 7), "OTHER\r\n");
-}
-
-TEST_F(ExcelExportTest, StartsFromAnEmptyScratchFile) {
-    std::filesystem::create_directories(root);
-    WriteFile(InterPath(root.string()), "left over from a crash\r\n");
-    EXPECT_EQ(ReadFile(Export()).rfind("Company:", 0), 0u);
 }
 
 TEST_F(ExcelExportTest, TellsWhenTheTableCannotBeWritten) {
     RefusingFileSystem refusing(disk, RootFile("12052026-035651AM.xls"));
     Services refusingServices{refusing, clock, dialogs, root.string()};
     EXPECT_EQ(mnuExportToExcel_Click(ws, win, refusingServices, launcher), "");
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Can't write the file " +
-                                                         RootFile("12052026-035651AM.xls") + "!"});
+    EXPECT_EQ(dialogs.messages,
+              testing::Messages{testing::CantWrite(RootFile("12052026-035651AM.xls"))});
     EXPECT_TRUE(launcher.spreadsheetFiles.empty());
     EXPECT_FALSE(std::filesystem::exists(InterPath(root.string())));
 }

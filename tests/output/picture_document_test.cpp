@@ -7,15 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace orvane {
 namespace {
 
 using testing::ReadFile;
 using testing::SamplePng;
-using testing::TempDir;
-using testing::WriteFile;
 
 std::string Hex(std::string_view bytes) {
     static constexpr char Digits[] = "0123456789abcdef";
@@ -27,107 +23,71 @@ std::string Hex(std::string_view bytes) {
     return hex;
 }
 
-std::string PictGroup(std::string_view controlWords, std::string_view body) {
-    return "{\\pict" + std::string(controlWords) + "\r\n" + std::string(body) + "}";
+// A document holding one picture group.
+std::string Document(std::string_view controlWords, std::string_view body) {
+    return "{\\rtf1\\ansi {\\pict" + std::string(controlWords) + "\r\n" + std::string(body) + "}}";
 }
 
-std::string Document(std::string_view inner) {
-    return "{\\rtf1\\ansi " + std::string(inner) + "}";
-}
+const std::string SampleHex = Hex(SamplePng().png);
 
-TEST(PictureDocument, DeclaresThePngWithItsSizeInPixelsAndTwips) {
+TEST(PictureDocument, DeclaresThePngWithItsSizeOnPaperThatHoldsIt) {
     const std::string rtf = MakePictureDocument(SamplePng());
     EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     EXPECT_NE(rtf.find("{\\pict\\pngblip\\picw4\\pich3\\picwgoal60\\pichgoal45\r\n"),
               std::string::npos);
-    EXPECT_NE(rtf.find(Hex(SamplePng().png).substr(0, 64)), std::string::npos);
-}
+    EXPECT_NE(rtf.find(SampleHex.substr(0, 64)), std::string::npos);
 
-TEST(PictureDocument, GrowsThePaperForATallPicture) {
     EncodedImage tall = SamplePng();
     tall.width = 537;
     tall.height = 1000;
-    const std::string rtf = MakePictureDocument(tall);
-    EXPECT_NE(rtf.find("\\paperh16440"), std::string::npos) << "15000 twips + two margins";
-    EXPECT_NE(rtf.find("\\paperw12240"), std::string::npos) << "Letter width is wide enough";
+    const std::string tallRtf = MakePictureDocument(tall);
+    EXPECT_NE(tallRtf.find("\\paperh16440"), std::string::npos) << "15000 twips + two margins";
+    EXPECT_NE(tallRtf.find("\\paperw12240"), std::string::npos) << "Letter width is wide enough";
 }
 
-TEST(PictureDocument, ReadsBackTheSamePngBytes) {
-    const EncodedImage original = SamplePng();
-    const std::optional<EncodedImage> read = ReadPictureDocument(MakePictureDocument(original));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->png, original.png);
-    EXPECT_EQ(read->width, 4);
-    EXPECT_EQ(read->height, 3);
-}
-
-TEST(PictureDocument, ToleratesLineBreaksBlanksAndUpperCaseInTheHex) {
-    std::string hex = Hex(SamplePng().png);
-    for (char& c : hex)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    std::string broken;
-    for (std::size_t i = 0; i < hex.size(); ++i) {
-        broken += hex[i];
-        if (i % 7 == 0)
-            broken += "\n";
-        if (i % 11 == 0)
-            broken += "\r\n \t";
+TEST(PictureDocument, ReadsBackThePngFromOwnAndWordProcessorDocuments) {
+    std::string loose; // upper-case hex broken by line ends, blanks and TABs
+    for (std::size_t i = 0; i < SampleHex.size(); ++i) {
+        loose += static_cast<char>(std::toupper(static_cast<unsigned char>(SampleHex[i])));
+        loose += i % 7 == 0 ? "\n" : i % 11 == 0 ? "\r\n \t" : "";
     }
-    const auto read = ReadPictureDocument(Document(PictGroup("\\pngblip", broken)));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->png, SamplePng().png);
-}
-
-TEST(PictureDocument, SkipsNestedGroupsAndOtherPictures) {
-    const std::string png = Hex(SamplePng().png);
-    // A metafile picture first, then a PNG with a nested identifier group, as word
-    // processors write them; \pictscaled is another control word, not a picture.
-    const std::string rtf = Document("{\\*\\pictscaled}" + PictGroup("\\wmetafile8", "0102") +
-                                     PictGroup("\\picscalex100{\\*\\blipuid 0a0b}\\pngblip", png));
-    const auto read = ReadPictureDocument(rtf);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->png, SamplePng().png);
+    // A metafile picture first, then a PNG with a nested identifier group, as word processors
+    // write them; \pictscaled is another control word, not a picture.
+    const std::string nested = "{\\rtf1{\\*\\pictscaled}{\\pict\\wmetafile8 0102}"
+                               "{\\pict\\picscalex100{\\*\\blipuid 0a0b}\\pngblip " +
+                               SampleHex + "}}";
+    const std::string documents[] = {MakePictureDocument(SamplePng()), Document("\\pngblip", loose),
+                                     nested};
+    for (const std::string& rtf : documents) {
+        const std::optional<EncodedImage> read = ReadPictureDocument(rtf);
+        ASSERT_TRUE(read) << rtf.substr(0, 80);
+        EXPECT_EQ(read->png, SamplePng().png);
+        EXPECT_EQ(read->width, 4);
+        EXPECT_EQ(read->height, 3);
+    }
 }
 
 TEST(PictureDocument, RefusesWhatIsNoIntactPicture) {
-    const std::string good = MakePictureDocument(SamplePng());
-    const std::string png = Hex(SamplePng().png);
-    std::string flipped = png;
+    std::string flipped = SampleHex;
     flipped[90] = flipped[90] == '0' ? '1' : '0'; // inside the IDAT data: checksum fails
-
-    EXPECT_FALSE(ReadPictureDocument(""));
-    EXPECT_FALSE(ReadPictureDocument("plain text, no document"));
-    EXPECT_FALSE(ReadPictureDocument(Document("no picture at all")));
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\jpegblip", png))));
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip", flipped))));
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip", png + "0"))))
-        << "odd number of hex digits";
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip", png + "zz"))))
-        << "garbage among the hex digits";
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip\\bin72 ", ""))));
-    std::string shortened = png;
-    shortened.erase(shortened.size() - 24); // IEND cut off
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip", shortened))));
-    EXPECT_FALSE(ReadPictureDocument(Document(PictGroup("\\pngblip", Hex("\x89PNG")))));
+    const std::pair<std::string, const char*> refused[] = {
+        {"", "empty"},
+        {"plain text, no document", "no document"},
+        {"{\\rtf1\\ansi no picture at all}", "no picture"},
+        {Document("\\jpegblip", SampleHex), "not a PNG"},
+        {Document("\\pngblip", flipped), "checksum"},
+        {Document("\\pngblip", SampleHex + "0"), "odd number of hex digits"},
+        {Document("\\pngblip", SampleHex + "zz"), "garbage among the hex digits"},
+        {Document("\\pngblip\\bin72 ", ""), "raw binary"},
+        {Document("\\pngblip", SampleHex.substr(0, SampleHex.size() - 24)), "IEND cut off"},
+        {Document("\\pngblip", Hex("\x89PNG")), "signature alone"},
+    };
+    for (const auto& [rtf, what] : refused)
+        EXPECT_FALSE(ReadPictureDocument(rtf)) << what;
     // Cut anywhere before the picture's end: refused, never read past its end.
-    const std::size_t pictureEnd = good.find("}\\par");
-    for (std::size_t length = 0; length <= pictureEnd; ++length)
+    const std::string good = MakePictureDocument(SamplePng());
+    for (std::size_t length = 0; length <= good.find("}\\par"); ++length)
         EXPECT_FALSE(ReadPictureDocument(std::string_view(good).substr(0, length))) << length;
-}
-
-TEST(PictureDocument, ReadsAHostileDocumentInOnePass) {
-    // Picture words inside one picture group, each followed by the rest of it: read again
-    // from every one of them, this would take hours.
-    std::string many = "{\\rtf1{\\pict";
-    for (int i = 0; i < 200000; ++i)
-        many += "\\pict 00";
-    EXPECT_FALSE(ReadPictureDocument(many + "}}"));
-    EXPECT_FALSE(ReadPictureDocument(many + "zz}}"));
-    EXPECT_FALSE(ReadPictureDocument(many));
-    const auto read =
-        ReadPictureDocument(many + "}" + PictGroup("\\pngblip", Hex(SamplePng().png)));
-    ASSERT_TRUE(read) << "a picture after the odd group is still found";
-    EXPECT_EQ(read->png, SamplePng().png);
 }
 
 TEST(PictureDocument, ChecksThePngStructure) {
@@ -143,57 +103,49 @@ TEST(PictureDocument, ChecksThePngStructure) {
     EXPECT_FALSE(IsIntactPng(hugeLength, width, height));
 }
 
-TEST(PictureToDocument, WritesTheTargetAndTheScratchCopy) {
-    TempDir dir;
+TEST(PictureDocument, ReadsAHostileDocumentInOnePass) {
+    // Picture words inside one picture group, each followed by the rest of it: read again
+    // from every one of them, this would take hours.
+    std::string many = "{\\rtf1{\\pict";
+    for (int i = 0; i < 200000; ++i)
+        many += "\\pict 00";
+    EXPECT_FALSE(ReadPictureDocument(many + "}}"));
+    EXPECT_FALSE(ReadPictureDocument(many + "zz}}"));
+    EXPECT_FALSE(ReadPictureDocument(many));
+    const auto read = ReadPictureDocument(many + "}{\\pict\\pngblip " + SampleHex + "}");
+    ASSERT_TRUE(read) << "a picture after the odd group is still found";
+    EXPECT_EQ(read->png, SamplePng().png);
+}
+
+class PictureFileTest : public ::testing::Test {
+  protected:
+    std::string At(const std::string& name) const { return (dir.path() / name).string(); }
+
+    testing::TempDir dir;
     DiskFileSystem files;
-    const std::string root = (dir.path() / "PLX").string();
-    const std::string target = (dir.path() / "graph.doc").string();
+    std::string root = At("PLX");
+};
 
-    EXPECT_TRUE(Picture_To_Document(files, root, SamplePng(), target));
+TEST_F(PictureFileTest, WritesTheTargetOverAnEarlierFileAndAScratchCopy) {
+    testing::WriteFile(At("graph.doc"), std::string(100000, 'x'));
+    DocumentPictureFiler filer(files, root);
+    EXPECT_TRUE(filer.File(SamplePng(), At("graph.doc")));
 
-    const std::string document = ReadFile(target);
-    EXPECT_EQ(document, MakePictureDocument(SamplePng()));
-    EXPECT_EQ(ReadFile(TempDocPath(root)), document) << "the data root was made for it";
-    const auto back = Document_To_Picture(files, target);
+    EXPECT_EQ(ReadFile(At("graph.doc")), MakePictureDocument(SamplePng()));
+    EXPECT_EQ(ReadFile(TempDocPath(root)), MakePictureDocument(SamplePng()))
+        << "the data root was made for it";
+    const auto back = Document_To_Picture(files, At("graph.doc"));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->png, SamplePng().png);
 }
 
-TEST(PictureToDocument, ReplacesAnEarlierDocument) {
-    TempDir dir;
-    DiskFileSystem files;
-    const std::string target = (dir.path() / "graph.doc").string();
-    WriteFile(target, std::string(100000, 'x'));
-    EXPECT_TRUE(Picture_To_Document(files, dir.str(), SamplePng(), target));
-    EXPECT_EQ(ReadFile(target), MakePictureDocument(SamplePng()));
-}
-
-TEST(PictureToDocument, ReportsATargetThatCannotBeWritten) {
-    TempDir dir;
-    DiskFileSystem files;
-    const std::string target = (dir.path() / "missing folder" / "graph.doc").string();
-    EXPECT_FALSE(Picture_To_Document(files, dir.str(), SamplePng(), target));
-    EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_EQ(ReadFile(TempDocPath(dir.str())), MakePictureDocument(SamplePng()))
+TEST_F(PictureFileTest, ReportsAFailedWriteAndRefusesMissingAndForeignFiles) {
+    EXPECT_FALSE(Picture_To_Document(files, root, SamplePng(), At("missing folder/graph.doc")));
+    EXPECT_EQ(ReadFile(TempDocPath(root)), MakePictureDocument(SamplePng()))
         << "the scratch copy is still made";
-}
-
-TEST(DocumentToPicture, RefusesMissingAndForeignFiles) {
-    TempDir dir;
-    DiskFileSystem files;
-    EXPECT_FALSE(Document_To_Picture(files, (dir.path() / "none.doc").string()));
-    WriteFile(dir.path() / "text.doc", "Company: \r\n");
-    EXPECT_FALSE(Document_To_Picture(files, (dir.path() / "text.doc").string()));
-}
-
-TEST(DocumentPictureFiler, FilesAtTheRecordPath) {
-    TempDir dir;
-    DiskFileSystem files;
-    DocumentPictureFiler filer(files, dir.str());
-    const std::string recordPath = (dir.path() / "12052026-035651AM.doc").string();
-    EXPECT_TRUE(filer.File(SamplePng(), recordPath));
-    EXPECT_EQ(ReadFile(recordPath), ReadFile(TempDocPath(dir.str())));
-    EXPECT_FALSE(filer.File(SamplePng(), (dir.path() / "no" / "x.doc").string()));
+    EXPECT_FALSE(Document_To_Picture(files, At("none.doc")));
+    testing::WriteFile(At("text.doc"), "Company: \r\n");
+    EXPECT_FALSE(Document_To_Picture(files, At("text.doc")));
 }
 
 } // namespace

@@ -7,36 +7,47 @@ namespace orvane {
 namespace {
 
 using testing::FakeClock;
+constexpr auto TwelveHour = FakeClock::Format::TwelveHour;
+constexpr auto TwentyFourHour = FakeClock::Format::TwentyFourHour;
 
-TEST(Stamps, PadsSingleDigitsAndKeepsTwoDigitValues) {
-    FakeClock clock;
-    clock.now = {2005, 1, 1, 0, 0, 0};
-    EXPECT_EQ(DateStamp(clock), "01012005");
-    EXPECT_EQ(TimeStamp(clock), "000000AM");
-    clock.now = {2004, 12, 25, 23, 59, 58};
-    EXPECT_EQ(DateStamp(clock), "12252004");
-    EXPECT_EQ(TimeStamp(clock), "235958PM");
+TEST(Stamps, PadDigitsAndEndInTheSuffixOfTheTimeFormat) {
+    const struct {
+        LocalTime now;
+        FakeClock::Format format;
+        const char* stamp;
+    } rows[] = {
+        {{2005, 1, 1, 0, 0, 0}, TwelveHour, "01012005-000000AM"},
+        {{2004, 12, 25, 23, 59, 58}, TwelveHour, "12252004-235958PM"},
+        {{2004, 3, 5, 9, 7, 3}, TwelveHour, "03052004-090703AM"},
+        {{2004, 3, 5, 15, 4, 5}, TwentyFourHour, "03052004-15040505"},
+    };
+    for (const auto& [now, format, stamp] : rows) {
+        FakeClock clock;
+        clock.now = now;
+        clock.format = format;
+        EXPECT_EQ(DateTimeStamp(clock), stamp);
+        EXPECT_EQ(DateStamp(clock) + "-" + TimeStamp(clock), stamp);
+    }
 }
 
-TEST(Stamps, SuffixFollowsTheTimeFormat) {
-    FakeClock clock;
-    clock.now = {2004, 3, 5, 15, 4, 5};
-    EXPECT_EQ(DateTimeStamp(clock), "03052004-150405PM");
-    clock.format = FakeClock::Format::TwentyFourHour;
-    EXPECT_EQ(DateTimeStamp(clock), "03052004-15040505");
-    clock.format = FakeClock::Format::TwelveHour;
-    clock.now = {2004, 3, 5, 9, 7, 3};
-    EXPECT_EQ(TimeStamp(clock), "090703AM");
-    EXPECT_EQ(DateTimeStamp(clock).size(), 17u);
-}
-
-TEST(Stamps, MovingOnCrossesMinuteDayAndYear) {
-    FakeClock clock;
-    const LocalTime last{2026, 12, 31, 23, 59, 59};
-    EXPECT_EQ(DateTimeStamp(clock, last, 0), "12312026-235959PM");
-    EXPECT_EQ(DateTimeStamp(clock, last, 1), "01012027-000000AM");
-    const LocalTime leap{2028, 2, 28, 23, 59, 59};
-    EXPECT_EQ(DateTimeStamp(clock, leap, 1), "02292028-000000AM");
+TEST(Stamps, MovingOnCrossesMinuteDayYearAndLeapDay) {
+    const struct {
+        LocalTime time;
+        int seconds;
+        FakeClock::Format format;
+        const char* stamp;
+    } rows[] = {
+        {{2026, 12, 31, 23, 59, 59}, 0, TwelveHour, "12312026-235959PM"},
+        {{2026, 12, 31, 23, 59, 59}, 1, TwelveHour, "01012027-000000AM"},
+        {{2026, 12, 31, 23, 59, 59}, 1, TwentyFourHour, "01012027-00000000"},
+        {{2028, 2, 28, 23, 59, 59}, 1, TwelveHour, "02292028-000000AM"},
+        {{2026, 12, 5, 3, 56, 51}, 70, TwelveHour, "12052026-035801AM"},
+    };
+    for (const auto& [time, seconds, format, stamp] : rows) {
+        FakeClock clock;
+        clock.format = format;
+        EXPECT_EQ(DateTimeStamp(clock, time, seconds), stamp) << seconds << " s on";
+    }
 }
 
 TEST(ReportHeader, LabelsTheFieldsOfTheCurrentReport) {

@@ -4,70 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <filesystem>
-
 namespace orvane {
 namespace {
 
-using testing::FakeDialogs;
-using testing::TempDir;
-
-// Runs a poppler tool; its standard output, or nothing when it is not installed or failed.
-std::optional<QByteArray> Poppler(const QString& tool, const QStringList& arguments) {
-    if (QStandardPaths::findExecutable(tool).isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
-}
-
-class PrintTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
-
-    PrintTest() {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    }
-
-    // The text of each page.
-    QStringList Pages() const {
-        const auto text =
-            Poppler("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
-        if (!text)
-            return {};
-        QStringList pages = QString::fromUtf8(*text).split(QLatin1Char('\f'));
-        if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
-            pages.removeLast();
-        return pages;
-    }
-
-    // The page rendered at 96 dpi, one pixel per picture pixel.
-    QImage RenderedPage() const {
-        const std::string stem = (dir.path() / "page").string();
-        if (!Poppler("pdftoppm",
-                     {"-r", "96", "-png", "-singlefile", QString::fromStdString(pdf.string()),
-                      QString::fromStdString(stem)}))
-            return {};
-        return QImage(QString::fromStdString(stem + ".png")).convertToFormat(QImage::Format_RGB32);
-    }
-
-    static bool IsDark(const QImage& image, QPoint at) { return qGray(image.pixel(at)) < 64; }
-
-    TempDir dir;
-    std::filesystem::path pdf = dir.path() / "job.pdf";
-    QPrinter printer{QPrinter::HighResolution};
-    FakeDialogs dialogs;
-};
+const std::vector<std::string> PrinterAsked{" Please install a printer! "};
 
 TEST(PrintLines, SplitsAtEveryLineEndAndWrapsLongLines) {
     EXPECT_EQ(PrintLines("A\r\nB\nC\rD", 80), (QStringList{"A", "B", "C", "D"}));
@@ -79,20 +26,86 @@ TEST(PrintLines, SplitsAtEveryLineEndAndWrapsLongLines) {
     EXPECT_EQ(PrintLines("\xe9t\xe9", 80), QStringList{QString::fromUtf8("été")});
 }
 
-TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeeds) {
-    std::string text;
+// Prints to a PDF file and reads it back with the poppler tools; tests that read the PDF
+// are skipped where those are not installed.
+class PrintTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
+
+    PrintTest() {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    static bool HasPoppler() {
+        for (const char* tool : {"pdftotext", "pdftoppm", "pdfimages"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                return false;
+        return true;
+    }
+    QByteArray Poppler(const QString& tool, const QStringList& arguments) const {
+        QProcess process;
+        process.start(tool, arguments);
+        EXPECT_TRUE(process.waitForFinished(120000) && process.exitCode() == 0)
+            << tool.toStdString();
+        return process.readAllStandardOutput();
+    }
+    // The text of each page.
+    QStringList Pages() const {
+        QStringList pages =
+            QString::fromUtf8(Poppler("pdftotext", {"-layout", pdf, "-"})).split(QLatin1Char('\f'));
+        if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+            pages.removeLast();
+        return pages;
+    }
+    // The page at 96 dpi, one pixel per picture pixel.
+    QImage RenderedPage() const {
+        const QString stem = QString::fromStdString((dir.path() / "page").string());
+        Poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, stem});
+        return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+    static bool IsDark(const QImage& image, QPoint at) { return qGray(image.pixel(at)) < 64; }
+
+    void PrintText(std::string text, bool inText2 = false) {
+        WindowState win;
+        win.Text1.visible = !inText2;
+        (inText2 ? win.Text2 : win.Text1).Set(std::move(text));
+        win.Text2.visible = inText2;
+        PrintShownRecord(printer, win, QImage(), dialogs);
+    }
+    void PrintPicture(const QImage& picture) {
+        WindowState win;
+        win.imgScreenVisible = true;
+        win.Text1.Set("not printed");
+        PrintShownRecord(printer, win, picture, dialogs);
+    }
+
+    testing::TempDir dir;
+    QString pdf = QString::fromStdString((dir.path() / "job.pdf").string());
+    QPrinter printer{QPrinter::HighResolution};
+    testing::FakeDialogs dialogs;
+};
+
+TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeedsWrappingWideLines) {
+    if (!HasPoppler())
+        GTEST_SKIP() << "poppler tools are not installed";
+    std::string wide;
+    for (int i = 0; i < 30; ++i)
+        wide += "ABCDEFGHI" + std::to_string(i % 10);
+    std::string text = wide + "\r\n";
     for (int i = 1; i <= 200; ++i)
         text += "LINE " + std::to_string(i) + "  LEVEL -12.5 dB\r\n";
-    WindowState win;
-    win.Text1.Set(text);
-    PrintShownRecord(printer, win, QImage(), dialogs);
+    PrintText(text);
     EXPECT_TRUE(dialogs.messages.empty());
 
     const QStringList pages = Pages();
-    if (pages.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
     ASSERT_GE(pages.size(), 3) << "200 lines of 10 pt do not fit on two A4 pages";
     ASSERT_LE(pages.size(), 5);
+    QString wrapped = pages.front().left(pages.front().indexOf(QLatin1String("LINE 1")));
+    EXPECT_GE(wrapped.count(QLatin1Char('\n')), 3) << "300 characters need several lines";
+    EXPECT_EQ(wrapped.remove(QRegularExpression(QStringLiteral("\\s"))),
+              QString::fromStdString(wide));
     const QString all = pages.join(QLatin1Char('\n'));
     qsizetype at = 0;
     for (int i = 1; i <= 200; ++i) {
@@ -101,64 +114,36 @@ TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeeds) {
         ASSERT_GE(found, at) << "line " << i << " missing or out of order";
         at = found + 1;
     }
-    EXPECT_TRUE(pages.front().contains(QRegularExpression(QStringLiteral("LINE 1\\s"))));
-    EXPECT_TRUE(pages.back().contains("LINE 200"));
-}
-
-TEST_F(PrintTest, WrapsALineWiderThanThePage) {
-    std::string line;
-    for (int i = 0; i < 30; ++i)
-        line += "ABCDEFGHI" + std::to_string(i % 10);
-    WindowState win;
-    win.Text1.Set(line);
-    PrintShownRecord(printer, win, QImage(), dialogs);
-    const QStringList pages = Pages();
-    if (pages.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    const QStringList printed = pages.front().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_GE(printed.size(), 3) << "300 characters need several lines";
-    EXPECT_EQ(printed.join(QString()).remove(QLatin1Char(' ')), QString::fromStdString(line));
+    EXPECT_TRUE(pages.back().contains(QLatin1String("LINE 200")));
 }
 
 TEST_F(PrintTest, PrintsText2WhenText1IsHiddenAndNothingWhenBothAre) {
-    WindowState win;
-    win.Text1.visible = false;
-    PrintShownRecord(printer, win, QImage(), dialogs);
-    EXPECT_FALSE(std::filesystem::exists(pdf)) << "no page at all";
-
-    win.Text2.Set("SECOND BOX");
-    win.Text2.visible = true;
-    PrintShownRecord(printer, win, QImage(), dialogs);
+    PrintText("", true);
+    EXPECT_FALSE(QFile::exists(pdf)) << "no page at all";
+    if (!HasPoppler())
+        GTEST_SKIP() << "poppler tools are not installed";
+    PrintText("SECOND BOX", true);
     EXPECT_TRUE(dialogs.messages.empty());
     const QStringList pages = Pages();
-    if (pages.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages.front().contains("SECOND BOX"));
+    EXPECT_TRUE(pages.join(QString()).contains(QLatin1String("SECOND BOX")));
 }
 
 TEST_F(PrintTest, PrintsThePictureAtItsOwnSizeAtTheTopLeft) {
+    if (!HasPoppler())
+        GTEST_SKIP() << "poppler tools are not installed";
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 60; ++x)
             picture.setPixel(x, y, qRgb(0, 0, 0));
-    WindowState win;
-    win.Text1.visible = false;
-    win.imgScreenVisible = true;
-    win.Text2.Set("not printed");
-    win.Text2.visible = true;
-    PrintShownRecord(printer, win, picture, dialogs);
+    PrintPicture(picture);
     EXPECT_TRUE(dialogs.messages.empty());
 
-    const auto images = Poppler("pdfimages", {"-list", QString::fromStdString(pdf.string())});
-    if (!images)
-        GTEST_SKIP() << "poppler tools are not installed";
-    EXPECT_TRUE(images->contains("200   100")) << images->toStdString();
+    const QByteArray images = Poppler("pdfimages", {"-list", pdf});
+    EXPECT_TRUE(images.contains("200   100")) << images.toStdString();
     EXPECT_TRUE(Pages().join(QString()).trimmed().isEmpty()) << "no text";
-
     const QImage page = RenderedPage();
-    ASSERT_FALSE(page.isNull());
     const QPoint origin = printer.pageLayout().paintRectPixels(96).topLeft();
     EXPECT_TRUE(IsDark(page, origin + QPoint(2, 2)));
     EXPECT_TRUE(IsDark(page, origin + QPoint(57, 47)));
@@ -167,14 +152,12 @@ TEST_F(PrintTest, PrintsThePictureAtItsOwnSizeAtTheTopLeft) {
 }
 
 TEST_F(PrintTest, ShrinksAPictureTooLargeForThePage) {
+    if (!HasPoppler())
+        GTEST_SKIP() << "poppler tools are not installed";
     QImage picture(2000, 3000, QImage::Format_RGB32);
     picture.fill(Qt::black);
-    WindowState win;
-    win.imgScreenVisible = true;
-    PrintShownRecord(printer, win, picture, dialogs);
+    PrintPicture(picture);
     const QImage page = RenderedPage();
-    if (page.isNull())
-        GTEST_SKIP() << "pdftoppm is not installed";
     const QRect printable = printer.pageLayout().paintRectPixels(96);
     EXPECT_TRUE(IsDark(page, printable.topLeft() + QPoint(5, printable.height() - 5)))
         << "reaches the bottom of the printable area";
@@ -183,27 +166,21 @@ TEST_F(PrintTest, ShrinksAPictureTooLargeForThePage) {
         << "the aspect ratio is kept, so the right side stays white";
 }
 
-TEST_F(PrintTest, AFailedJobAsksForAPrinter) {
+TEST_F(PrintTest, EveryFailureAsksForAPrinter) {
     printer.setOutputFileName(QString::fromStdString((dir.path() / "missing" / "x.pdf").string()));
-    WindowState win;
-    win.Text1.Set("text");
-    PrintShownRecord(printer, win, QImage(), dialogs);
-    win.Text1.visible = false;
-    win.imgScreenVisible = true;
-    QImage picture(10, 10, QImage::Format_RGB32);
-    PrintShownRecord(printer, win, picture, dialogs);
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{" Please install a printer! ",
-                                                          " Please install a printer! "}));
-}
+    PrintText("text");
+    EXPECT_EQ(dialogs.messages, PrinterAsked) << "text job failed";
+    PrintPicture(QImage(10, 10, QImage::Format_RGB32));
+    EXPECT_EQ(dialogs.messages, std::vector(2, PrinterAsked[0])) << "picture job failed";
 
-TEST_F(PrintTest, NoPrinterAsksForOne) {
     QPrinter missing;
     missing.setOutputFormat(QPrinter::NativeFormat);
     missing.setPrinterName(QStringLiteral("no printer of this name"));
+    testing::FakeDialogs noPrinter;
     WindowState win;
     win.Text1.Set("text");
-    PrintShownRecord(missing, win, QImage(), dialogs);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{" Please install a printer! "});
+    PrintShownRecord(missing, win, QImage(), noPrinter);
+    EXPECT_EQ(noPrinter.messages, PrinterAsked);
 }
 
 TEST_F(PrintTest, PrintSetupWorksOnTheGivenPrinterAndCancelChangesNothing) {
@@ -215,7 +192,7 @@ TEST_F(PrintTest, PrintSetupWorksOnTheGivenPrinterAndCancelChangesNothing) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Setup"));
     dialog->reject();
     EXPECT_TRUE(printer.pageLayout().pageSize().isEquivalentTo(before));
-    EXPECT_EQ(printer.outputFileName(), QString::fromStdString(pdf.string()));
+    EXPECT_EQ(printer.outputFileName(), pdf);
 }
 
 } // namespace

@@ -7,71 +7,39 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Decoded {
-    std::string bytes;
-    int breaks = 0;
-};
-
-Decoded DecodeAll(std::initializer_list<std::string> chunks) {
-    LineMarkDecoder decoder;
-    Decoded result;
-    for (const std::string& chunk : chunks)
-        result.breaks += decoder.Decode(chunk, result.bytes);
-    return result;
-}
-
-TEST(LineMarkDecoderTest, PlainBytesPassUnchanged) {
-    const Decoded decoded = DecodeAll({"\x1BK\x02\x00\x80\x01 text\r\n"s});
-    EXPECT_EQ(decoded.bytes, "\x1BK\x02\x00\x80\x01 text\r\n"s);
-    EXPECT_EQ(decoded.breaks, 0);
-}
-
-TEST(LineMarkDecoderTest, ADoubledMarkIsOneDataByteFF) {
-    EXPECT_EQ(DecodeAll({"A\xFF\xFF"
-                         "B"s})
-                  .bytes,
-              "A\xFF"
-              "B"s);
-    EXPECT_EQ(DecodeAll({"\xFF\xFF\xFF\xFF"s}).bytes, "\xFF\xFF"s);
-}
-
-TEST(LineMarkDecoderTest, MarkZeroZeroIsABreakAndNoData) {
-    const Decoded decoded = DecodeAll({"AB\xFF\x00\x00"
-                                       "C\xFF\x00\x00"s});
-    EXPECT_EQ(decoded.bytes, "ABC");
-    EXPECT_EQ(decoded.breaks, 2);
-}
-
-TEST(LineMarkDecoderTest, AByteWithALineErrorIsDropped) {
-    const Decoded decoded = DecodeAll({"A\xFF\x00Z"
-                                       "B"s});
-    EXPECT_EQ(decoded.bytes, "AB");
-    EXPECT_EQ(decoded.breaks, 0);
-}
-
-TEST(LineMarkDecoderTest, MarksCutBetweenReadsAreCompletedByTheNextRead) {
-    EXPECT_EQ(DecodeAll({"A\xFF"s, "\xFF"
-                                   "B"s})
-                  .bytes,
-              "A\xFF"
-              "B"s);
-    const Decoded cutBreak = DecodeAll({"A\xFF"s, "\x00"s,
-                                        "\x00"
-                                        "B"s});
-    EXPECT_EQ(cutBreak.bytes, "AB");
-    EXPECT_EQ(cutBreak.breaks, 1);
+TEST(LineMarkDecoderTest, UndoesTheMarksAlsoWhenCutBetweenReads) {
+    const struct {
+        std::vector<std::string> reads;
+        std::string data;
+        int breaks;
+        const char* what;
+    } rows[] = {
+        {{"\x1BK\x02\x00\x80\x01 text\r\n"s}, "\x1BK\x02\x00\x80\x01 text\r\n"s, 0, "plain bytes"},
+        {{"A\xFF\xFFZ"}, "A\xFFZ", 0, "FF FF is one data byte FF"},
+        {{"\xFF\xFF\xFF\xFF"}, "\xFF\xFF", 0, "two data bytes FF"},
+        {{"AQ\xFF\x00\x00Y\xFF\x00\x00"s}, "AQY", 2, "FF 00 00 is a break"},
+        {{"A\xFF\x00ZQ"s}, "AQ", 0, "a byte with a line error is dropped"},
+        {{"A\xFF", "\xFFZ"}, "A\xFFZ", 0, "a doubled mark cut between reads"},
+        {{"A\xFF", "\x00"s, "\x00Z"s}, "AZ", 1, "a break cut between reads"},
+    };
+    for (const auto& [reads, data, breaks, what] : rows) {
+        LineMarkDecoder decoder;
+        std::string decoded;
+        int counted = 0;
+        for (const std::string& read : reads)
+            counted += decoder.Decode(read, decoded);
+        EXPECT_EQ(decoded, data) << what;
+        EXPECT_EQ(counted, breaks) << what;
+    }
 }
 
 TEST(LineMarkDecoderTest, ResetForgetsAHalfMark) {
     LineMarkDecoder decoder;
     std::string bytes;
-    decoder.Decode("\xFF"s, bytes);
+    decoder.Decode("\xFF", bytes);
     decoder.Reset();
-    decoder.Decode("\xFF\xFF"
-                   "A"s,
-                   bytes);
-    EXPECT_EQ(bytes, "\xFF"
-                     "A"s);
+    decoder.Decode("\xFF\xFFZ", bytes);
+    EXPECT_EQ(bytes, "\xFFZ");
 }
 
 } // namespace

@@ -9,54 +9,29 @@
 namespace orvane {
 namespace {
 
-// The store writes under the user's settings folder; point that into a temporary folder.
-class QtSettingsStoreTest : public ::testing::Test {
-  protected:
-    QtSettingsStoreTest() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(folder.str()));
-    }
-
-    testing::TempDir folder;
-};
-
-TEST_F(QtSettingsStoreTest, NothingStoredReadsEmpty) {
-    QtSettingsStore store;
-    EXPECT_EQ(store.Read("CommPort", "LastCommPort"), "");
-}
-
-TEST_F(QtSettingsStoreTest, ValuesSurviveIntoTheNextRunExactly) {
+TEST(QtSettingsStoreTest, ValuesSurviveIntoTheNextRunExactlyUnderTheirSections) {
+    const testing::TempDir folder; // in place of the user's settings folder
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(folder.str()));
+    const std::string values[][3] = {
+        {"CommPort", "LastCommPort", "3"},          {"SerialSetting", "LastSetting", "19200,e,7,1"},
+        {"TypeOfTarget", "LastCommPort", "2"}, // the same key in another section
+        {"TypeOfTarget", "LastTypeOfTarget", " 1"}, {"TypeOfTarget", "Note", "B\xFCro \x80"},
+    };
     {
         QtSettingsStore store;
-        store.Write("CommPort", "LastCommPort", "3");
-        store.Write("SerialSetting", "LastSetting", "19200,e,7,1");
-        store.Write("TypeOfTarget", "LastTypeOfTarget", " 1");
-        store.Write("TypeOfTarget", "Note", "B\xFCro \x80");
+        EXPECT_EQ(store.Read("CommPort", "LastCommPort"), "") << "nothing stored yet";
+        for (const auto& [section, key, value] : values)
+            store.Write(section, key, value);
     }
     QtSettingsStore next;
-    EXPECT_EQ(next.Read("CommPort", "LastCommPort"), "3");
-    EXPECT_EQ(next.Read("SerialSetting", "LastSetting"), "19200,e,7,1");
-    EXPECT_EQ(next.Read("TypeOfTarget", "LastTypeOfTarget"), " 1");
-    EXPECT_EQ(next.Read("TypeOfTarget", "Note"), "B\xFCro \x80");
-}
-
-TEST_F(QtSettingsStoreTest, SectionsKeepTheirKeysApart) {
-    QtSettingsStore store;
-    store.Write("CommPort", "Last", "3");
-    store.Write("SerialSetting", "Last", "9600,n,8,1");
-    EXPECT_EQ(store.Read("CommPort", "Last"), "3");
-    EXPECT_EQ(store.Read("SerialSetting", "Last"), "9600,n,8,1");
-}
-
+    for (const auto& [section, key, value] : values)
+        EXPECT_EQ(next.Read(section, key), value) << section << "/" << key;
 #ifndef _WIN32
-TEST_F(QtSettingsStoreTest, TheApplicationIsKavrel) {
-    QtSettingsStore store;
-    store.Write("CommPort", "LastCommPort", "2");
     const std::string written = testing::ReadFile(folder.path() / "Kavrel" / "Kavrel.conf");
-    EXPECT_NE(written.find("[CommPort]"), std::string::npos);
-    EXPECT_NE(written.find("LastCommPort=2"), std::string::npos);
-}
+    EXPECT_NE(written.find("[CommPort]\nLastCommPort=3\n"), std::string::npos) << written;
 #endif
+}
 
 } // namespace
 } // namespace orvane
