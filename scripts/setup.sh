@@ -12,6 +12,9 @@ ORVANE_PACKAGES=(
     xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
 )
 
+# What scripts/fuzz needs besides: clang with its libFuzzer and sanitizer runtimes.
+ORVANE_FUZZ_PACKAGES=(cmake ninja-build clang-14 libclang-rt-14-dev)
+
 orvane_install_packages() {
     local missing=()
     for package in "$@"; do
