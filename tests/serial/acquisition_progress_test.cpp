@@ -13,75 +13,45 @@ class Progress : public ::testing::Test {
     WindowState win;
 };
 
-TEST_F(Progress, CounterMovesTheBarInStepsOfTen) {
+TEST_F(Progress, CounterMovesTheBarInStepsOfTenAndStartsAgainAtZeroAfter32760) {
     Start_Progress(progress, win, ProgressKind::Graph);
-    tmrProgressBarCounter_Timer(progress, win);
-    EXPECT_EQ(win.ProgressValue, 10);
-    for (int i = 0; i < 9; ++i)
+    for (const int value : {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 10}) {
         tmrProgressBarCounter_Timer(progress, win);
-    EXPECT_EQ(progress.Counter, 100);
-    EXPECT_EQ(win.ProgressValue, 0);
-}
-
-TEST_F(Progress, CounterStartsAgainAtZeroAfter32760) {
-    Start_Progress(progress, win, ProgressKind::Screen);
+        EXPECT_EQ(win.ProgressValue, value);
+    }
     progress.Counter = 32750;
-    tmrProgressBarCounter_Timer(progress, win);
-    EXPECT_EQ(progress.Counter, 32760);
-    EXPECT_EQ(win.ProgressValue, 60);
-    tmrProgressBarCounter_Timer(progress, win);
-    EXPECT_EQ(progress.Counter, 0);
-    EXPECT_EQ(win.ProgressValue, 0);
-    tmrProgressBarCounter_Timer(progress, win);
-    EXPECT_EQ(progress.Counter, 10);
+    for (const int counter : {32760, 0, 10}) {
+        tmrProgressBarCounter_Timer(progress, win);
+        EXPECT_EQ(progress.Counter, counter);
+        EXPECT_EQ(win.ProgressValue, counter % 100);
+    }
 }
 
-TEST_F(Progress, ScreenTimerHidesTheBarAndStopsTheCounter) {
-    Start_Progress(progress, win, ProgressKind::Screen);
-    ASSERT_TRUE(win.ProgressVisible);
-
-    screenProgressBarCounter_Timer(progress, win);
-
-    EXPECT_FALSE(win.ProgressVisible);
-    EXPECT_FALSE(progress.CounterTimerEnabled);
-    EXPECT_TRUE(progress.ScreenProgressTick);
-    EXPECT_TRUE(progress.ScreenTimerEnabled) << "switched off by the loop, not by itself";
-    EXPECT_FALSE(progress.GraphProgressTick);
-}
-
-TEST_F(Progress, TopOfTurnSwitchesOffOnlyTheTimersThatFired) {
-    Start_Progress(progress, win, ProgressKind::Screen);
+TEST_F(Progress, ScreenTimerHidesTheBarAndOnlyTheTopOfATurnSwitchesOffTheTimersThatFired) {
     Start_Progress(progress, win, ProgressKind::Graph);
-    graphProgressBarCounter_Timer(progress, win);
+    Start_Progress(progress, win, ProgressKind::Screen);
+    screenProgressBarCounter_Timer(progress, win);
+    EXPECT_FALSE(win.ProgressVisible || progress.CounterTimerEnabled || progress.GraphProgressTick);
+    EXPECT_TRUE(progress.ScreenProgressTick && progress.ScreenTimerEnabled);
 
     Stop_Fired_Progress_Timers(progress);
-
-    EXPECT_FALSE(progress.GraphTimerEnabled);
-    EXPECT_FALSE(progress.GraphProgressTick);
-    EXPECT_TRUE(progress.ScreenTimerEnabled);
+    EXPECT_FALSE(progress.ScreenTimerEnabled || progress.ScreenProgressTick);
+    EXPECT_TRUE(progress.GraphTimerEnabled);
 }
 
-TEST_F(Progress, DisabledTimersIgnoreALateTimeout) {
-    Reset_Progress(progress, win);
-    tmrProgressBarCounter_Timer(progress, win);
-    screenProgressBarCounter_Timer(progress, win);
-    graphProgressBarCounter_Timer(progress, win);
-
-    EXPECT_EQ(progress.Counter, 0);
-    EXPECT_FALSE(progress.ScreenProgressTick);
-    EXPECT_FALSE(progress.GraphProgressTick);
-}
-
-TEST_F(Progress, ResetSwitchesEverythingOff) {
+TEST_F(Progress, ResetSwitchesEverythingOffSoALateTimeoutDoesNothing) {
     Start_Progress(progress, win, ProgressKind::Graph);
     graphProgressBarCounter_Timer(progress, win);
     Start_Progress(progress, win, ProgressKind::Screen);
-
     Reset_Progress(progress, win);
 
+    tmrProgressBarCounter_Timer(progress, win);
+    screenProgressBarCounter_Timer(progress, win);
+    graphProgressBarCounter_Timer(progress, win);
     EXPECT_FALSE(progress.CounterTimerEnabled || progress.ScreenTimerEnabled ||
                  progress.GraphTimerEnabled || progress.GraphProgressTick ||
                  progress.ScreenProgressTick || win.ProgressVisible);
+    EXPECT_EQ(progress.Counter, 0);
 }
 
 } // namespace

@@ -3,66 +3,44 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orvane {
 namespace {
 
 using namespace std::string_literals;
 
-TEST(CleanPushedText, RemovesThePrinterSetupWithAndWithoutPitch) {
-    EXPECT_EQ(CleanPushedText("\x1bR\x01\x1b\x32\x0f"
-                              "ABC"s),
-              "ABC");
-    EXPECT_EQ(CleanPushedText("A\x1bR\x01\x1b\x32"
-                              "BC"s),
-              "ABC");
-    EXPECT_EQ(CleanPushedText("\x1bR\x01\x1b\x32\x0f\x1bR\x01\x1b\x32"
-                              "X"s),
-              "X");
+TEST(CleanPushedText, RemovesThePrinterSetupDropsLineFeedsAndEndsLinesWithCrLf) {
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"\x1bR\x01\x1b\x32\x0f"s + "ABC", "ABC"},
+        {"A\x1bR\x01\x1b\x32"s + "BC", "ABC"},
+        {"\x1bR\x01\x1b\x32\x0f\x1bR\x01\x1b\x32"s + "X", "X"},
+        {"\x1br\x01\x1b\x32"s + "X", "X"}, // the letter matches whatever its case
+        {"\x1br\x01\x1b\x32\x0f"s + "X", "X"},
+        {"\x1bR\x02\x1b\x32X"s, "\x1bR\x02\x1b\x32X"s}, // other sequences stay
+        {"\x1bS\x01\x1b\x32X"s, "\x1bS\x01\x1b\x32X"s},
+        // Taking out the six bytes joins ESC R 01 ESC and "2" into the five-byte sequence.
+        {"\x1bR\x01\x1b"s + "\x1bR\x01\x1b\x32\x0f"s + "2X", "X"},
+        {"A\r\nB\r\n", "A\r\nB\r\n"},
+        {"A\nB", "AB"},
+        {"A\rB\r", "A\r\nB\r\n"},
+        {"\n\r\n\n", "\r\n"},
+    };
+    for (const auto& [chunk, cleaned] : rows)
+        EXPECT_EQ(CleanPushedText(chunk), cleaned) << ::testing::PrintToString(chunk);
 }
 
-TEST(CleanPushedText, MatchesTheLetterWhateverItsCase) {
-    EXPECT_EQ(CleanPushedText("\x1br\x01\x1b\x32"
-                              "X"s),
-              "X");
-    EXPECT_EQ(CleanPushedText("\x1br\x01\x1b\x32\x0f"
-                              "X"s),
-              "X");
-}
-
-TEST(CleanPushedText, LeavesOtherEscapeSequencesAlone) {
-    EXPECT_EQ(CleanPushedText("\x1bR\x02\x1b\x32X"s), "\x1bR\x02\x1b\x32X"s);
-    EXPECT_EQ(CleanPushedText("\x1bS\x01\x1b\x32X"s), "\x1bS\x01\x1b\x32X"s);
-}
-
-TEST(CleanPushedText, KeepsASequenceSplitOverTwoChunks) {
-    const std::string first = "AB\x1bR\x01"s;
-    const std::string second = "\x1b\x32"
-                               "CD"s;
-    EXPECT_EQ(CleanPushedText(first) + CleanPushedText(second), first + second);
-}
-
-TEST(CleanPushedText, SearchesWhatTheLongSequenceLeavesForTheShortOne) {
-    // Taking out the six bytes joins ESC R 01 ESC and "2" into the five-byte sequence.
-    EXPECT_EQ(CleanPushedText("\x1bR\x01\x1b"
-                              "\x1bR\x01\x1b\x32\x0f"
-                              "2X"s),
-              "X");
-}
-
-TEST(CleanPushedText, DropsLineFeedsAndEndsLinesWithCrLf) {
-    EXPECT_EQ(CleanPushedText("A\r\nB\r\n"), "A\r\nB\r\n");
-    EXPECT_EQ(CleanPushedText("A\nB"), "AB");
-    EXPECT_EQ(CleanPushedText("A\rB\r"), "A\r\nB\r\n");
-    EXPECT_EQ(CleanPushedText("\n\r\n\n"), "\r\n");
-}
-
-TEST(CleanPushedText, KeepsEveryOtherByteAsItIs) {
+TEST(CleanPushedText, KeepsEveryOtherByteAndASequenceSplitOverTwoChunks) {
     std::string bytes;
     for (int c = 0; c < 256; ++c)
         if (c != '\r' && c != '\n')
             bytes += static_cast<char>(c);
     EXPECT_EQ(CleanPushedText(bytes), bytes);
+
+    const std::string first = "AB\x1bR\x01"s;
+    const std::string second = "\x1b\x32"s + "CD";
+    EXPECT_EQ(CleanPushedText(first) + CleanPushedText(second), first + second);
 }
 
 TEST(RemoveIgnoringCase, RemovesNonOverlappingMatchesLeftToRight) {

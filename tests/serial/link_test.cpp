@@ -1,20 +1,21 @@
-#include "capture_test_world.h"
+#include "serial_test_world.h"
 
 #include "serial/link.h"
 #include "workspace/report_commands.h"
 
-#include <gtest/gtest.h>
-
-namespace orvane {
+namespace orvane::testing {
 namespace {
 
-using testing::CaptureWorld;
+// The status panels and the port, as one line to compare.
+std::string LinkState(const WindowState& win, const FakeSerialPort& port) {
+    return win.StatusPanel[0] + "|" + win.StatusPanel[1] + "|" + (port.open ? "open" : "closed");
+}
 
-class Link : public ::testing::Test, public CaptureWorld {
-  protected:
+// A TARN workspace not loaded yet, the port set up at start-up and the dialog filled from it.
+struct LinkWorld : SerialWorld {
     SerialSettingsForm form;
 
-    Link() {
+    LinkWorld() : SerialWorld(TargetTarn, "TARN") {
         ws.Loaded = false;
         Serial_Startup(port, win, "", "");
         LoadPropertySettings(form, port.CommPort(), port.Settings());
@@ -22,201 +23,144 @@ class Link : public ::testing::Test, public CaptureWorld {
     }
 
     ConnectResult Connect() { return Form3_cmdOK_Click(form, port, ws, win, services); }
-    std::string IndexFile() const { return JoinPath(TargetDir(), "TARN.ini"); }
+    // With the workspace flags.
+    std::string State() const {
+        return LinkState(win, port) + (ws.Connected ? "|Connected" : "") +
+               (ws.Disconnected ? "|Disconnected" : "");
+    }
+    bool IndexWritten() { return files.Exists(JoinPath(TargetDir(), "TARN.ini")); }
 };
 
-TEST(SerialStartup, AppliesTheDefaultsWhenNothingIsStored) {
-    testing::FakeSerialPort port;
-    port.port = 4;
-    port.open = true;
-    WindowState win;
-    Serial_Startup(port, win, "", "");
-    EXPECT_EQ(port.port, 1);
-    EXPECT_EQ(port.settings, "9600,N,8,1");
-    EXPECT_TRUE(port.rts);
-    EXPECT_EQ(port.inputMode, InputMode::Text);
-    EXPECT_FALSE(port.open);
-    EXPECT_EQ(win.StatusPanel[0], "Disconnected");
-    EXPECT_EQ(win.StatusPanel[1], "Serial Port : ");
-}
+class Link : public ::testing::Test, public LinkWorld {};
 
-TEST(SerialStartup, RestoresTheStoredPortAndSettings) {
-    testing::FakeSerialPort port;
-    WindowState win;
-    Serial_Startup(port, win, "3", "19200,e,7,1");
-    EXPECT_EQ(port.port, 3);
-    EXPECT_EQ(port.settings, "19200,e,7,1");
-    Serial_Startup(port, win, " 2.5", "");
-    EXPECT_EQ(port.port, 2); // rounded half to even
-}
-
-TEST(SerialStartup, KeepsPortOneForAPortTextTheLayerRefuses) {
-    testing::FakeSerialPort port;
-    port.refusedPorts = {9};
-    WindowState win;
-    Serial_Startup(port, win, "9", "");
-    EXPECT_EQ(port.port, 1);
-    Serial_Startup(port, win, "COM3", "");
-    EXPECT_EQ(port.port, 1);
-    Serial_Startup(port, win, "99999999999", "");
-    EXPECT_EQ(port.port, 1);
+TEST(SerialStartup, AppliesTheStoredPortAndSettingsOrTheDefaultsAndLeavesThePortClosed) {
+    struct Row {
+        std::string port, settings;
+        int expectedPort;
+        std::string expectedSettings;
+    };
+    for (const Row& row : {
+             Row{"", "", 1, "9600,N,8,1"},
+             Row{"3", "19200,e,7,1", 3, "19200,e,7,1"},
+             Row{" 2.5", "", 2, "9600,N,8,1"}, // rounded half to even
+             Row{"9", "", 1, "9600,N,8,1"},    // refused by the port
+             Row{"COM3", "", 1, "9600,N,8,1"},
+             Row{"99999999999", "", 1, "9600,N,8,1"},
+         }) {
+        SCOPED_TRACE("stored port '" + row.port + "'");
+        FakeSerialPort port;
+        port.port = 4;
+        port.open = true;
+        port.settings = "4800,O,7,2";
+        port.refusedPorts = {9};
+        WindowState win;
+        Serial_Startup(port, win, row.port, row.settings);
+        EXPECT_EQ(port.port, row.expectedPort);
+        EXPECT_EQ(port.settings, row.expectedSettings);
+        EXPECT_TRUE(port.rts && port.inputMode == InputMode::Text);
+        EXPECT_EQ(LinkState(win, port), "Disconnected|Serial Port : |closed");
+    }
 }
 
 TEST(SerialStartup, FallsBackToTheDefaultSettingsWhenTheStoredOnesAreRefused) {
-    testing::FakeSerialPort port;
-    port.settings = "4800,O,7,2";
-    WindowState win;
+    FakeSerialPort port;
     port.failSettings = true;
+    WindowState win;
     Serial_Startup(port, win, "", "garbled");
-    EXPECT_EQ(port.calls[1], "SetSettings garbled");
-    EXPECT_EQ(port.calls[2], "SetSettings 9600,N,8,1");
+    EXPECT_EQ(port.calls[1] + "|" + port.calls[2], "SetSettings garbled|SetSettings 9600,N,8,1");
 }
 
-TEST_F(Link, ConnectOpensThePortAppliesTheSettingsAndLoads) {
+TEST_F(Link, ConnectOpensThePortAppliesTheSettingsLoadsAndLaterReopensAnotherPort) {
     const ConnectResult result = Connect();
-    EXPECT_TRUE(result.connected);
-    EXPECT_FALSE(result.startAcquisition);
+    EXPECT_TRUE(result.connected && !result.startAcquisition);
     EXPECT_EQ(port.calls, (std::vector<std::string>{"Open", "SetSettings 9600,N,8,1"}));
-    EXPECT_TRUE(port.open);
-    EXPECT_EQ(win.StatusPanel[0], "Connected");
-    EXPECT_EQ(win.StatusPanel[1], "Serial Port:Com 1");
-    EXPECT_TRUE(ws.Connected);
-    EXPECT_FALSE(ws.Disconnected);
+    EXPECT_EQ(State(), "Connected|Serial Port:Com 1|open|Connected");
     EXPECT_TRUE(dialogs.messages.empty());
     // No index on disk: the loaded workspace is one fresh report.
-    EXPECT_EQ(ws.ReportCount, 1);
-    EXPECT_TRUE(ws.Loaded);
-}
+    EXPECT_TRUE(ws.Loaded && ws.ReportCount == 1);
 
-TEST_F(Link, ConnectInVeskModeHandsOverToTheAcquisition) {
-    ws.TarnMode = false;
-    ws.VeskMode = true;
-    EXPECT_TRUE(Connect().startAcquisition);
-}
-
-TEST_F(Link, ConnectToAnotherPortWhileConnectedReopensIt) {
-    ASSERT_TRUE(Connect().connected);
+    win.HeaderBox[0] = "ACME";
+    cmdOK_Click(ws, win);
     port.calls.clear();
     form.cboPort.Select(2);
     form.CboSpeed.text = "19200";
-    ASSERT_TRUE(Connect().connected);
+    ws.TarnMode = false;
+    ws.VeskMode = true;
+    EXPECT_TRUE(Connect().startAcquisition) << "VeskMode: the acquisition takes over";
     EXPECT_EQ(port.calls, (std::vector<std::string>{"Close", "SetCommPort 3", "Open",
                                                     "SetSettings 19200,N,8,1"}));
-    EXPECT_EQ(win.StatusPanel[1], "Serial Port:Com 3");
+    EXPECT_EQ(State(), "Connected|Serial Port:Com 3|open|Connected");
+    EXPECT_EQ(ws.ReportField[1][1], "ACME") << "what was captured since the load is kept";
 }
 
-TEST_F(Link, ConnectAgainKeepsWhatWasCapturedSinceTheLoad) {
-    ASSERT_TRUE(Connect().connected);
-    win.HeaderBox[0] = "ACME";
-    cmdOK_Click(ws, win);
-    ASSERT_TRUE(Connect().connected);
-    EXPECT_EQ(ws.ReportField[1][1], "ACME");
+TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspaceUnloaded) {
+    const std::string failed = "Impossible to establish a connection.";
+    struct Row {
+        int refusedPort;
+        bool failOpen, failSettings;
+        std::string reason, message;
+        int port;
+    };
+    for (const Row& row : {
+             Row{2, false, false, "", failed, 1},
+             Row{0, true, false, "No such device", failed + "\r\n\r\nNo such device", 2},
+             Row{0, false, true, "Unsupported speed", failed + "\r\n\r\nUnsupported speed", 2},
+         }) {
+        SCOPED_TRACE(row.message);
+        LinkWorld w;
+        w.port.refusedPorts = {row.refusedPort};
+        w.port.failOpen = row.failOpen;
+        w.port.failSettings = row.failSettings;
+        w.port.failureReason = row.reason;
+        w.form.cboPort.Select(1);
+        EXPECT_FALSE(w.Connect().connected);
+        EXPECT_EQ(w.dialogs.messages, std::vector<std::string>{row.message});
+        EXPECT_EQ(w.port.port, row.port) << "a refused number restores the old one";
+        EXPECT_EQ(w.State(), "Disconnected|Serial Port : |closed");
+        EXPECT_FALSE(w.ws.Loaded || w.IndexWritten());
+    }
 }
 
-TEST_F(Link, ARefusedPortNumberRestoresTheOldOne) {
-    port.refusedPorts = {5};
-    form.cboPort.Select(4);
-    const ConnectResult result = Connect();
-    EXPECT_FALSE(result.connected);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Impossible to establish a connection."});
-    EXPECT_EQ(port.port, 1);
-    EXPECT_FALSE(port.open);
-    EXPECT_FALSE(ws.Connected);
-    EXPECT_EQ(win.StatusPanel[0], "Disconnected");
-}
-
-TEST_F(Link, APortThatCannotBeOpenedKeepsItsNumberAndTellsWhy) {
-    port.failOpen = true;
-    port.failureReason = "No such device: /dev/ttyS1";
-    form.cboPort.Select(1);
-    EXPECT_FALSE(Connect().connected);
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{"Impossible to establish a connection.\r\n\r\n"
-                                       "No such device: /dev/ttyS1"});
-    EXPECT_EQ(port.port, 2);
-    EXPECT_FALSE(port.open);
-    EXPECT_FALSE(ws.Connected);
-    EXPECT_FALSE(ws.Disconnected);
-    EXPECT_EQ(win.StatusPanel[1], "Serial Port : ");
-    EXPECT_FALSE(files.Exists(IndexFile()));
-}
-
-TEST_F(Link, RefusedSettingsLeaveAnUnusedPortClosed) {
-    port.failSettings = true;
-    port.failureReason = "Unsupported speed";
-    form.CboSpeed.text = "12345";
-    EXPECT_FALSE(Connect().connected);
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{"Impossible to establish a connection.\r\n\r\n"
-                                       "Unsupported speed"});
-    EXPECT_FALSE(port.open);
-    EXPECT_FALSE(ws.Connected);
-}
-
-TEST_F(Link, RefusedSettingsKeepAConnectedLinkUp) {
+TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown) {
     ASSERT_TRUE(Connect().connected);
     port.failSettings = true;
     EXPECT_FALSE(Connect().connected);
-    EXPECT_TRUE(port.open);
-    EXPECT_TRUE(ws.Connected);
-    EXPECT_EQ(win.StatusPanel[0], "Connected");
-}
+    EXPECT_EQ(State(), "Connected|Serial Port:Com 1|open|Connected");
+    EXPECT_FALSE(IndexWritten());
 
-TEST_F(Link, LosingTheOpenPortInAFailedConnectShowsTheLinkDown) {
-    ASSERT_TRUE(Connect().connected);
     port.failOpen = true;
     form.cboPort.Select(3);
     EXPECT_FALSE(Connect().connected);
-    EXPECT_FALSE(port.open);
-    EXPECT_FALSE(ws.Connected);
-    EXPECT_TRUE(ws.Disconnected);
-    EXPECT_EQ(win.StatusPanel[0], "Disconnected");
-    EXPECT_TRUE(files.Exists(IndexFile()));
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
+    EXPECT_TRUE(IndexWritten());
 }
 
-TEST_F(Link, DisconnectWhenNeverConnectedWritesNothing) {
+TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
+    port.open = true;
+    Link_Lost(port, ws, win, services, "hang-up");
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed");
+    EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
+
     mnuDisconnect_Click(port, ws, win, services);
-    EXPECT_FALSE(files.Exists(IndexFile()));
-    EXPECT_FALSE(port.open);
-    EXPECT_TRUE(port.calls.empty());
-    EXPECT_EQ(win.StatusPanel[0], "Disconnected");
-    EXPECT_EQ(win.StatusPanel[1], "Serial Port : ");
-    EXPECT_TRUE(ws.Disconnected);
-    EXPECT_FALSE(ws.Connected);
+    EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
+    EXPECT_FALSE(IndexWritten());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Link, DisconnectWritesTheWorkspaceAndClosesThePort) {
-    ASSERT_TRUE(Connect().connected);
-    mnuDisconnect_Click(port, ws, win, services);
-    EXPECT_TRUE(files.Exists(IndexFile()));
-    EXPECT_FALSE(port.open);
-    EXPECT_TRUE(ws.Disconnected);
-    EXPECT_FALSE(ws.Connected);
-}
-
-TEST_F(Link, LinkLostTellsTheUserOnceWithTheReason) {
+TEST_F(Link, LinkLostWritesTheWorkspaceAndTellsTheUserOnceWithTheReason) {
     ASSERT_TRUE(Connect().connected);
     Link_Lost(port, ws, win, services, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The connection to the test set was lost.\r\n\r\n"
                                        "The adapter was unplugged.\r\n\r\n"
                                        "Connect again to go on capturing."});
-    EXPECT_FALSE(port.open);
-    EXPECT_TRUE(ws.Disconnected);
-    EXPECT_EQ(win.StatusPanel[0], "Disconnected");
-    EXPECT_TRUE(files.Exists(IndexFile()));
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
+    EXPECT_TRUE(IndexWritten());
 
     Link_Lost(port, ws, win, services, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
-TEST_F(Link, LinkLostBeforeAnyConnectOnlyClosesThePort) {
-    port.open = true;
-    Link_Lost(port, ws, win, services, "hang-up");
-    EXPECT_FALSE(port.open);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(ws.Disconnected);
-}
-
 } // namespace
-} // namespace orvane
+} // namespace orvane::testing

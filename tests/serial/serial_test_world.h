@@ -1,0 +1,145 @@
+#pragma once
+// A target's workspace on a temporary data root, with a scripted port, a standing clock and
+// dialogs that log what they show; and the acquisition decoder wired to logging outputs.
+
+#include "serial/screen_loop.h"
+#include "support/fake_serial_port.h"
+#include "support/fakes.h"
+#include "support/output_fakes.h"
+#include "support/recording_surface.h"
+#include "workspace/data_paths.h"
+#include "workspace/disk_file_system.h"
+#include "workspace/list_mirror.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace orvane::testing {
+
+// A message box runs the event loop: `whileShown` is what arrives meanwhile.
+class LoggingDialogs final : public Dialogs {
+  public:
+    std::vector<std::string> messages;
+    std::function<void()> whileShown;
+
+    void Message(std::string_view text) override {
+        messages.emplace_back(text);
+        if (whileShown)
+            whileShown();
+    }
+    bool Confirm(std::string_view) override { return true; }
+};
+
+struct SerialWorld {
+    SerialWorld(std::int32_t target, const std::string& targetDir) {
+        ResetWorkspace(ws);
+        ws.TypeOfTarget = target;
+        ws.TarnMode = target == TargetTarn;
+        ws.VeskMode = target == TargetVesk;
+        ws.TargetDir = ws.LoadedTargetDir = targetDir;
+        ws.Loaded = true;
+        files.MakeDirectory(TargetDir());
+    }
+
+    std::string TargetDir() const { return TargetDirectory(root.str(), ws.TargetDir); }
+
+    // A closed report at the end of the list holding `records` text records.
+    std::int16_t AddReport(int records = 0) {
+        const auto r = static_cast<std::int16_t>(ws.ReportCount + 1);
+        ws.ReportCount = r;
+        ws.ReportName[r] = "WORKSPACE_" + std::to_string(r);
+        ws.ReportState[r] = ReportClosed;
+        ws.RecordCount[r] = static_cast<std::int16_t>(records);
+        for (int n = 1; n <= records; ++n) {
+            const std::string name = "R" + std::to_string(r) + "N" + std::to_string(n);
+            ws.RecordType[r][n] = KindRecord;
+            ws.RecordPath[r][n] = JoinPath(TargetDir(), name + ".txt");
+            ws.RecordLabel[r][n] = "   RECORD:  " + name;
+            ws.RecordText[r][n] = "text of " + name;
+        }
+        AppendListLine(ws, win, ws.ReportName[r], r, 0);
+        return r;
+    }
+
+    TempDir root;
+    DiskFileSystem files;
+    FakeClock clock;
+    LoggingDialogs dialogs;
+    Services services{files, clock, dialogs, root.str()};
+    FakeSerialPort port;
+    Workspace ws;
+    WindowState win;
+};
+
+// Bytes written as numbers, as the protocol tables give them.
+inline std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (const int value : values)
+        bytes += static_cast<char>(value);
+    return bytes;
+}
+
+inline const std::string GraphStart = Bytes({0x1B, 0x20, 0x0F});
+inline const std::string ScreenImageStart = Bytes({0x1B, 0x20, 0x04});
+inline const std::string TextStart = Bytes({0x1B, 0x20, 0x09});
+inline const std::string EndPicture = Bytes({0x1B, 0x52});
+inline const std::string LineFeed = Bytes({0x0A});
+
+// A bit-image block of `columns` columns: its header, then the column bytes given.
+inline std::string Block(int columns, const std::string& data = {}) {
+    return Bytes({0x1B, 0x4B, columns % 256, columns / 256}) + data;
+}
+
+// Every text drawn on `surface`, with its position.
+inline std::string Printed(const RecordingSurface& surface) {
+    std::string all;
+    for (const auto& p : surface.printed)
+        all += std::to_string(p.x) + "," + std::to_string(p.y) + ":" + p.text + " ";
+    return all;
+}
+
+class LoggingFiler final : public PictureFiler {
+  public:
+    struct Filing {
+        std::string path;
+        EncodedImage image;
+    };
+    bool fail = false;
+    std::vector<Filing> filings;
+
+    bool File(const EncodedImage& image, const std::string& recordPath) override {
+        filings.push_back({recordPath, image});
+        return !fail;
+    }
+};
+
+// A connected VESK workspace with one empty closed report, and its decoder.
+struct AcquisitionRig : SerialWorld {
+    explicit AcquisitionRig(bool started = true, int width = 537, int height = 1000)
+        : SerialWorld(TargetVesk, "VESK"), imgScreen(width, height), imgTemp(width, height) {
+        ws.Connected = true;
+        AddReport();
+        if (started)
+            loop.Start(port);
+    }
+
+    void Feed(const std::string& bytes) { loop.Feed(bytes); }
+    const AcquisitionState& State() const { return loop.State(); }
+    const std::string& TextOf(int record) const { return ws.RecordText[1][record]; }
+    // The drawing position and flags, as one line to compare.
+    std::string Drawing() const {
+        const AcquisitionState& s = loop.State();
+        return "row " + std::to_string(s.BandRow) + " column " + std::to_string(s.BandColumn) +
+               " pending " + std::to_string(s.GraphPending) + " esc " + std::to_string(s.EscOnLine);
+    }
+
+    ProgressDisplay progress;
+    RecordingSurface imgScreen;
+    RecordingSurface imgTemp;
+    RecordingClipboard clipboard;
+    LoggingFiler filer;
+    ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
+};
+
+} // namespace orvane::testing
