@@ -5,23 +5,18 @@
 
 #ifndef _WIN32
 
-#include "e2e_expected.h"
-#include "e2e_session.h"
+#include "e2e_fixture.h"
 
+#include "support/qt_application.h"
 #include "ui/logic/target_selection.h"
 #include "workspace/index_file.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <QProcess>
+
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-
-extern char** environ;
 
 namespace orvane::e2e {
 namespace {
@@ -29,45 +24,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using testing::PtyTestset;
-using testing::ScopedEnv;
 
 constexpr char ChildTest[] = "E2eChildProcess.CapturesUntilTheLinkEnds";
-
-// This test program run as the child, its output dropped; killed and reaped when it goes.
-class ChildRun {
-  public:
-    ChildRun() {
-        const std::string program = fs::read_symlink("/proc/self/exe").string();
-        std::string filter = std::string("--gtest_filter=") + ChildTest;
-        char* argv[] = {const_cast<char*>(program.c_str()), filter.data(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~ChildRun() { Kill(); }
-    ChildRun(const ChildRun&) = delete;
-    ChildRun& operator=(const ChildRun&) = delete;
-
-    bool Started() const { return pid_ > 0; }
-    bool Running() {
-        if (pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) != 0)
-            pid_ = -1; // ended, and reaped now
-        return pid_ > 0;
-    }
-    void Kill() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-        }
-    }
-
-  private:
-    pid_t pid_ = -1;
-};
+constexpr char ChildConnectedLine[] = "e2e-child: connected"; // tools/measure-cpu waits for it
 
 std::size_t ListedCount(const fs::path& index) {
     return ListedRecords(testing::ReadFile(index)).size();
@@ -79,6 +38,7 @@ TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
     const std::vector<std::string> screens = PushedTransmissions(PtyTestset::Dump({"--tarn"}));
     ASSERT_EQ(screens.size(), 3U);
 
+    ASSERT_TRUE(testing::EnsureQtApplication());
     testing::TempDir dir;
     const fs::path index = dir.path() / "PLX" / "TARN" / "TARN.ini";
     // Two plays of the three screens: the kill comes while more are still to be sent.
@@ -87,17 +47,24 @@ TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
         {"--tarn", "--baud", "38400", "--gap", "4", "--repeat", "2", "--settle", "0.3"}));
     ASSERT_TRUE(testset.Started()) << testset.Failure();
     {
-        const ScopedEnv folder(ChildFolderVariable, dir.str().c_str());
-        const ScopedEnv target(ChildTargetVariable, "tarn");
-        const ScopedEnv com(ChildComVariable, "3");
-        ChildRun child;
-        ASSERT_TRUE(child.Started());
-        // Bounded poll of the disk: the child has no other way to tell.
-        for (int polls = 0; polls < HangGuardMs / 50 && ListedCount(index) < 2; ++polls) {
-            ASSERT_TRUE(child.Running()) << "the capturing child ended on its own";
-            std::this_thread::sleep_for(50ms);
-        }
-        child.Kill();
+        // The child: this program again, running only the capturing test.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ChildFolderVariable, QString::fromStdString(dir.str()));
+        environment.insert(ChildTargetVariable, QStringLiteral("tarn"));
+        environment.insert(ChildComVariable, QStringLiteral("3"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setStandardOutputFile(QProcess::nullDevice());
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=") + ChildTest});
+        ASSERT_TRUE(child.waitForStarted());
+        // It has no way to tell but the disk: its index is polled.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return child.state() != QProcess::Running || ListedCount(index) >= 2; },
+            HangGuardMs));
+        ASSERT_EQ(child.state(), QProcess::Running) << "the capturing child ended on its own";
+        child.kill(); // SIGKILL
+        child.waitForFinished();
     }
     // The test set saw its reader vanish before the end.
     EXPECT_EQ(testset.WaitForExit(10s), 3);
@@ -109,18 +76,17 @@ TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
     EXPECT_TRUE(restart.dialogs.messages.empty())
         << ::testing::PrintToString(restart.dialogs.messages);
 
-    const std::vector<IndexedRecord> listed = ListedRecords(testing::ReadFile(index));
-    ASSERT_GE(listed.size(), 2U);
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < ListedCount(index); ++i)
+        texts.push_back(PushedText(screens[i % 3]));
+    ASSERT_GE(texts.size(), 2U);
+    const std::vector<IndexedRecord> listed = ExpectPushedRecords(restart, texts);
     const Workspace& ws = restart.ws;
     ASSERT_EQ(ws.RecordCount[1], static_cast<std::int16_t>(listed.size()));
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        const int n = static_cast<int>(i) + 1;
-        const std::string file =
-            testing::ReadFile(restart.DataPath("TARN/" + listed[i].name + ".txt"));
-        EXPECT_EQ(file, PushedRecordFile(file.substr(10, 17), PushedText(screens[i % 3]))) << n;
+    for (int n = 1; n <= ws.RecordCount[1]; ++n) {
         EXPECT_EQ(ws.RecordType[1][n], KindRecord);
-        EXPECT_EQ(ws.RecordLabel[1][n], "   RECORD:  " + listed[i].name);
-        EXPECT_EQ(ws.RecordText[1][n] + "\r\n", file) << n;
+        EXPECT_EQ(ws.RecordLabel[1][n], "   RECORD:  " + listed[n - 1].name);
+        EXPECT_EQ(ws.RecordText[1][n] + "\r\n", testing::ReadFile(ws.RecordPath[1][n])) << n;
     }
 }
 

@@ -4,8 +4,7 @@
 
 #ifndef _WIN32
 
-#include "e2e_expected.h"
-#include "e2e_session.h"
+#include "e2e_fixture.h"
 
 #include "output/picture_document.h"
 
@@ -17,20 +16,17 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PtyTestset;
 
-// The picture of the document at `path`, read back by the program's own reader.
-QImage DocumentPicture(const std::filesystem::path& path) {
-    const std::optional<EncodedImage> picture = ReadPictureDocument(testing::ReadFile(path));
-    if (!picture)
-        return {};
-    return QImage::fromData(QByteArray::fromStdString(picture->png), "PNG");
+// The picture of a document, read back by the program's own reader.
+QImage DocumentPicture(const std::string& document) {
+    const std::optional<EncodedImage> picture = ReadPictureDocument(document);
+    return picture ? QImage::fromData(QByteArray::fromStdString(picture->png), "PNG") : QImage();
 }
 
 bool IsBlack(const QImage& picture, int x, int y) {
     return qGray(picture.pixel(x, y)) < 128;
 }
 
-// The dots drawn by the record's bit-image blocks, black or white as the bits say; returns
-// how many dots are wrong.
+// How many of the dots are not in the picture as black or white as they should be.
 int WrongDots(const QImage& picture, const std::vector<Dot>& dots) {
     int wrong = 0;
     for (const Dot& dot : dots) {
@@ -70,27 +66,23 @@ TEST(VeskSessionTest, TextGraphAndScreenImageAreFiledAsTheStreamDrawsThem) {
     const std::string index = testing::ReadFile(session.DataPath("VESK/VESK.ini"));
     const std::vector<IndexedRecord> listed = ListedRecords(index);
     ASSERT_EQ(listed.size(), 3U) << index;
-    EXPECT_EQ(listed[0].kind, 1);
-    EXPECT_EQ(listed[1].kind, 2);
-    EXPECT_EQ(listed[2].kind, 2);
+    EXPECT_EQ((std::vector{listed[0].kind, listed[1].kind, listed[2].kind}),
+              (std::vector{1, 2, 2}));
     EXPECT_EQ(index, OneReportIndex(ws.ReportName[1], listed, session.DataPath("VESK")));
 
     EXPECT_EQ(testing::ReadFile(session.DataPath("VESK/" + listed[0].name + ".txt")),
               PrinterText(std::string_view(records[0]).substr(3)) + "\r\n");
 
-    const QImage graph = DocumentPicture(session.DataPath("VESK/" + listed[1].name + ".doc"));
-    ASSERT_FALSE(graph.isNull());
-    const std::vector<Dot> graphDots = BitImageDots(records[1]);
-    ASSERT_EQ(graphDots.size(), 400U * 80U);
-    EXPECT_EQ(WrongDots(graph, graphDots), 0);
+    const QImage graph =
+        DocumentPicture(testing::ReadFile(session.DataPath("VESK/" + listed[1].name + ".doc")));
+    ASSERT_EQ(BitImageDots(records[1]).size(), 400U * 80U);
+    EXPECT_EQ(WrongDots(graph, BitImageDots(records[1])), 0);
 
     const std::string screenDocument =
         testing::ReadFile(session.DataPath("VESK/" + listed[2].name + ".doc"));
-    const QImage screen = DocumentPicture(session.DataPath("VESK/" + listed[2].name + ".doc"));
-    ASSERT_FALSE(screen.isNull());
-    const std::vector<Dot> screenDots = BitImageDots(records[2]);
-    ASSERT_EQ(screenDots.size(), 128U * 64U);
-    EXPECT_EQ(WrongDots(screen, screenDots), 0);
+    const QImage screen = DocumentPicture(screenDocument);
+    ASSERT_EQ(BitImageDots(records[2]).size(), 128U * 64U);
+    EXPECT_EQ(WrongDots(screen, BitImageDots(records[2])), 0);
     // Nothing of the graph is left in the screen image: outside its dots all is white.
     int blackOutside = 0;
     for (int y = 0; y < screen.height(); ++y) {
