@@ -123,8 +123,10 @@ TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspac
 
 TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown) {
     ASSERT_TRUE(Connect().connected);
+    port.calls.clear();
     port.failSettings = true;
     EXPECT_FALSE(Connect().connected);
+    EXPECT_EQ(port.calls, std::vector<std::string>{"SetSettings 9600,N,8,1"}) << "already open";
     EXPECT_EQ(State(), "Connected|Serial Port:Com 1|open|Connected");
     EXPECT_FALSE(IndexWritten());
 
@@ -136,6 +138,7 @@ TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown
 }
 
 TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
+    ws.Loaded = true; // a workspace shown, never connected
     port.open = true;
     Link_Lost(port, ws, win, services, "hang-up");
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed");
