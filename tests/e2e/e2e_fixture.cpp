@@ -125,7 +125,8 @@ std::vector<IndexedRecord> ExpectPushedRecords(const LiveSession& session,
     for (std::size_t i = 0; i < listed.size() && i < texts.size(); ++i) {
         const std::string file =
             testing::ReadFile(session.DataPath("TARN/" + listed[i].name + ".txt"));
-        const std::string stamp = file.size() >= 27 ? file.substr(10, 17) : ""; // after " RECORD:"
+        // The header line's stamp, after its 10 characters "   RECORD:".
+        const std::string stamp = file.size() >= 27 ? file.substr(10, 17) : "";
         EXPECT_TRUE(IsStamp(listed[i].name) && IsStamp(stamp)) << file;
         EXPECT_EQ(file, PushedRecordFile(stamp, texts[i])) << "record " << i + 1;
     }
