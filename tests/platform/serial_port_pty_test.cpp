@@ -35,7 +35,6 @@ class SerialPortPtyTest : public ::testing::Test {
         std::string error;
         ASSERT_TRUE(PointComPortAt(9, device_, error)) << error;
 
-        QObject::connect(&port_, &QtSerialPort::readyRead, [this] { ++readyReads_; });
         QObject::connect(&port_, &QtSerialPort::breakReceived, [this] { ++breaks_; });
         QObject::connect(&port_, &QtSerialPort::linkLost, [this](const QString& reason) {
             ++linkLosses_;
@@ -68,22 +67,12 @@ class SerialPortPtyTest : public ::testing::Test {
     std::string device_;
     QtSerialPort port_;
     const QSerialPort* line_ = nullptr;
-    int readyReads_ = 0;
     int breaks_ = 0;
     int linkLosses_ = 0;
     std::string lossReason_;
 };
 
-TEST_F(SerialPortPtyTest, EveryByteValueArrivesUnchangedAndIsReadByCount) {
-    std::string all;
-    for (int value = 0; value < 256; ++value)
-        all += static_cast<char>(value);
-    all += "\xFF\x00\x00\r\n\r"s; // what a marked break looks like: as data it stays data
-    Send(all);
-    EXPECT_EQ(port_.Read(), all);
-    EXPECT_GT(readyReads_, 0);
-    EXPECT_EQ(breaks_, 0);
-
+TEST_F(SerialPortPtyTest, ReadsTheAskedCountAndDiscardsTheRest) {
     Send("ABCDEFGH");
     EXPECT_EQ(port_.Read(1), "A");
     EXPECT_EQ(port_.Read(3), "BCD");
@@ -135,23 +124,15 @@ TEST_F(SerialPortPtyTest, FarEndGoneClosesThePortAndReportsTheLossOnce) {
     EXPECT_EQ(linkLosses_, 1);
     EXPECT_FALSE(port_.IsOpen());
     EXPECT_LT(readErrors, 100);
-    EXPECT_NE(lossReason_.find(device_ + " (COM 9)"), std::string::npos) << lossReason_;
-    // The terminal is gone with its far end; opening again says the device does not exist.
-    EXPECT_FALSE(port_.Open());
-    EXPECT_NE(port_.LastError().find("which does not exist"), std::string::npos)
-        << port_.LastError();
+    EXPECT_TRUE(lossReason_.starts_with("The serial device " + device_ + " (COM 9) "))
+        << lossReason_;
 }
 
-TEST_F(SerialPortPtyTest, ReopensAfterCloseAndClosingOurselvesIsNoLostLink) {
+TEST_F(SerialPortPtyTest, ReopensAfterCloseAndReceivesAgain) {
     port_.Close();
     ASSERT_TRUE(port_.Open()) << port_.LastError();
     Send("again");
     EXPECT_EQ(port_.Read(), "again");
-    port_.Close();
-    EXPECT_FALSE(port_.IsOpen());
-    CloseFarEnd();
-    QTest::qWait(300);
-    EXPECT_EQ(linkLosses_, 0);
 }
 
 } // namespace
