@@ -34,17 +34,19 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view Target = "VESK";
 
+// Points the temporary folder at a memory file system when there is one and no other place
+// was asked for: the atomic writes flush every file, which on a disk costs more than all the
+// rest of a run.
+bool PreferMemoryFileSystem() {
+    if (std::getenv("TMPDIR") == nullptr && fs::is_directory("/dev/shm"))
+        setenv("TMPDIR", "/dev/shm", 0);
+    return true;
+}
+
 // The data root lives as long as the fuzzer; its target directory is made afresh per input.
-// It goes to a memory file system when there is one and no other place was asked for: the
-// atomic writes flush every file, which on a disk costs more than all the rest of a run.
 const testing::TempDir& DataRoot() {
-    static const bool placed = [] {
-        if (std::getenv("TMPDIR") == nullptr && fs::is_directory("/dev/shm"))
-            setenv("TMPDIR", "/dev/shm", 0);
-        return true;
-    }();
+    [[maybe_unused]] static const bool placed = PreferMemoryFileSystem();
     static const testing::TempDir root;
-    (void)placed;
     return root;
 }
 
