@@ -35,7 +35,6 @@ void DigestSurface::SetPixel(int x, int y, bool black) {
                       (black ? 1 : 0));
     textX_ = x;
     textY_ = y;
-    ++pixels;
 }
 
 void DigestSurface::Print(std::string_view text) {
@@ -74,8 +73,7 @@ void DigestClipboard::SetImage(const EncodedImage& image) {
 bool DigestFiler::File(const EncodedImage& image, const std::string& recordPath) {
     digest_.AddBytes(recordPath);
     digest_.AddBytes(image.png);
-    ++filings;
-    return true;
+    return HashOf(recordPath) % 4 != 0;
 }
 
 } // namespace orvane::fuzzing
