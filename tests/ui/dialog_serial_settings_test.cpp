@@ -1,5 +1,5 @@
-// The serial settings dialog: filled from the port, read back as the user left it, and
-// closed only by a successful connect.
+// The serial settings dialog: offers the boxes as the user left them, names the device behind
+// each COM number, and closes only on a successful connect or on Cancel.
 
 #include "platform/com_ports.h"
 #include "platform/cp1252.h"
@@ -21,81 +21,58 @@ class SerialSettingsDialogTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
 
-    // Deleted when closed, as in the program.
-    SerialSettingsDialog* Open(int port, const std::string& settings) {
-        auto* dialog =
-            new SerialSettingsDialog(port, settings, [this](const SerialSettingsForm& f) {
-                offered.push_back(f);
-                return accept;
-            });
+    SerialSettingsDialogTest() {
+        dialog = new SerialSettingsDialog(1, "9600,n,8,1", [this](const SerialSettingsForm& f) {
+            offered.push_back(f);
+            return false;
+        });
         dialog->show();
-        return dialog;
+    }
+    ~SerialSettingsDialogTest() override { delete dialog; }
+
+    // Presses `button`; a closed dialog is deleted, as in the program.
+    void Press(const char* button) {
+        dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     testing::TempDir dir;
     testing::ScopedEnv configHome{"XDG_CONFIG_HOME", dir.str().c_str()};
     std::vector<SerialSettingsForm> offered;
-    bool accept = false;
+    QPointer<SerialSettingsDialog> dialog;
 };
 
-TEST_F(SerialSettingsDialogTest, BoxesShowThePortsConfiguration) {
-    SerialSettingsDialog* dialog = Open(3, "19200,n,7,2");
-    EXPECT_EQ(dialog->cboPort()->currentText(), QStringLiteral("COM 3"));
-    EXPECT_EQ(dialog->cboPort()->count(), 6);
-    EXPECT_EQ(dialog->CboSpeed()->currentText(), QStringLiteral("19200"));
-    EXPECT_EQ(dialog->CboDataBits()->currentText(), QStringLiteral("7"));
-    EXPECT_EQ(dialog->cboParity()->currentText(), QStringLiteral("None"));
-    EXPECT_EQ(dialog->cboStopBits()->currentText(), QStringLiteral("2"));
+// Closing on a successful connect is the window's connect test.
+TEST_F(SerialSettingsDialogTest, OkOffersTheBoxesAsEditedAndStaysOpenOnFailureCancelCloses) {
+    EXPECT_FALSE(dialog->isModal());
     for (QComboBox* box : {dialog->cboPort(), dialog->CboSpeed(), dialog->CboDataBits(),
                            dialog->cboParity(), dialog->cboStopBits()})
-        EXPECT_TRUE(box->isEditable());
-    EXPECT_FALSE(dialog->isModal());
-    delete dialog;
-}
-
-TEST_F(SerialSettingsDialogTest, BesideThePortStandsTheDeviceItReaches) {
-    std::string error;
-    ASSERT_TRUE(PointComPortAt(2, "/dev/pts/7", error)) << error;
-    SerialSettingsDialog* dialog = Open(2, "9600,n,8,1");
-    EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(2)));
-    EXPECT_TRUE(dialog->DeviceLabel()->text().contains(QStringLiteral("/dev/pts/7")));
-    // Each entry of the port list names its device as well.
-    EXPECT_EQ(dialog->cboPort()->itemData(1, Qt::ToolTipRole).toString(),
-              FromCp1252(DescribeComPort(2)));
-    EXPECT_EQ(dialog->cboPort()->itemText(1), QStringLiteral("COM 2"));
-    dialog->cboPort()->setCurrentIndex(0);
-    EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(1)));
-    delete dialog;
-}
-
-TEST_F(SerialSettingsDialogTest, OkOffersTheBoxesAsEditedAndStaysOpenOnFailure) {
-    SerialSettingsDialog* dialog = Open(1, "9600,n,8,1");
+        EXPECT_TRUE(box->isEditable()) << box->objectName().toStdString();
     dialog->cboPort()->setCurrentIndex(3);
-    dialog->CboSpeed()->setEditText(QStringLiteral(" 38400 "));
-    dialog->cboParity()->setEditText(QStringLiteral("odd"));
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    dialog->CboSpeed()->setEditText(" 38400 ");
+    dialog->cboParity()->setEditText("odd");
+    Press("cmdOK");
     ASSERT_EQ(offered.size(), 1U);
     EXPECT_EQ(SelectedCommPort(offered[0]), 4);
     EXPECT_EQ(ComposeSettings(offered[0]), "38400,o,8,1");
+    ASSERT_FALSE(dialog.isNull());
     EXPECT_TRUE(dialog->isVisible());
+    Press("cmdCancel");
+    EXPECT_EQ(offered.size(), 1U) << "Cancel connects nothing";
+    EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(SerialSettingsDialogTest, ThePortAndEachEntryOfItsListNameTheDeviceReached) {
+    std::string error;
+    ASSERT_TRUE(PointComPortAt(2, "/dev/pts/7", error)) << error;
     delete dialog;
-}
-
-TEST_F(SerialSettingsDialogTest, SuccessfulOkClosesTheDialog) {
-    accept = true;
-    QPointer<SerialSettingsDialog> dialog = Open(1, "9600,n,8,1");
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    EXPECT_FALSE(dialog && dialog->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull());
-}
-
-TEST_F(SerialSettingsDialogTest, CancelClosesWithoutConnecting) {
-    QPointer<SerialSettingsDialog> dialog = Open(1, "9600,n,8,1");
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-    EXPECT_TRUE(offered.empty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull());
+    dialog = new SerialSettingsDialog(2, "9600,n,8,1", {});
+    EXPECT_EQ(dialog->cboPort()->currentText(), "COM 2");
+    EXPECT_TRUE(dialog->DeviceLabel()->text().contains("/dev/pts/7"));
+    EXPECT_EQ(dialog->cboPort()->itemData(1, Qt::ToolTipRole).toString(),
+              FromCp1252(DescribeComPort(2)));
+    dialog->cboPort()->setCurrentIndex(0);
+    EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(1)));
 }
 
 } // namespace

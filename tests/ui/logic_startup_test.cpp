@@ -1,130 +1,90 @@
+// The main window's load: defaults on a first run and the settings kept from the last one.
+// Writing them at the end and reading them back is the window's lifecycle test.
+
 #include "logic_fixture.h"
 
-#include "ui/logic/target_selection.h"
+#include "workspace/settings_store.h"
 #include "workspace/startup.h"
 
 #include <array>
-#include <filesystem>
 
-namespace orvane::logic_testing {
+namespace orvane::ui_testing {
 namespace {
 
-namespace fs = std::filesystem;
+class MemorySettingsStore final : public SettingsStore {
+  public:
+    std::map<std::pair<std::string, std::string>, std::string> values;
+
+    std::string Read(const std::string& section, const std::string& key) override {
+        return values[{section, key}];
+    }
+    void Write(const std::string& section, const std::string& key,
+               const std::string& value) override {
+        values[{section, key}] = value;
+    }
+};
 
 class StartupTest : public LogicTest {
   protected:
-    StartupTest() {
-        // A data root that does not exist yet, as on a first run.
-        fs::remove_all(services.dataRoot);
-        port.open = true;
-    }
+    // A data root that does not exist yet, as on a first run.
+    StartupTest() { std::filesystem::remove_all(services.dataRoot); }
 
     void Load() { Form_Load(ws, win, services, settings, port); }
-    void Store(const char* section, const char* key, const char* value) {
-        settings.values[{section, key}] = value;
-    }
-    std::string Stored(const char* section, const char* key) { return settings.Read(section, key); }
 
     MemorySettingsStore settings;
 };
 
 TEST_F(StartupTest, FirstRunWithNothingStored) {
     win.Text1.visible = false;
-    win.imgScreenVisible = true;
-    win.Text2.visible = true;
-
+    win.imgScreenVisible = win.scrGraphicVisible = win.Text2.visible = true;
+    ws.Connected = ws.RecordInEditor = true;
+    ws.TargetDir.clear();
+    AddReport("WORKSPACE_12052026-034512AM");
     Load();
-
-    EXPECT_EQ(port.port, 1);
-    EXPECT_EQ(port.Settings(), "9600,n,8,1");
-    EXPECT_FALSE(port.open);
-    EXPECT_TRUE(port.rts);
-    EXPECT_EQ(port.inputMode, InputMode::Text);
-
-    EXPECT_EQ(ws.TypeOfTarget, TargetVesk);
     EXPECT_EQ(ws.TargetDir, "VESK");
     EXPECT_TRUE(ws.VeskMode);
-    EXPECT_TRUE(fs::is_directory(fs::path(services.dataRoot) / "VESK"));
+    EXPECT_TRUE(DirectoryExists("VESK"));
     EXPECT_EQ(win.StatusPanel,
               (std::array<std::string, 3>{"Disconnected", "Serial Port : ", "Target:Vesk/VeskM"}));
     EXPECT_EQ(win.HeaderLabel,
               (std::array<std::string, 4>{"Company", "Technician", "Ticket/Order", "Comments"}));
-
-    // Every start shows the text view, whatever the target.
-    EXPECT_TRUE(win.Text1.visible);
-    EXPECT_FALSE(win.Text2.visible);
-    EXPECT_FALSE(win.imgScreenVisible);
-    EXPECT_FALSE(win.scrGraphicVisible);
-
-    EXPECT_EQ(ws.ReportCount, 0);
-    EXPECT_EQ(ws.ListCount, 0);
-    EXPECT_EQ(ws.ReportState[50], ReportFree);
-    EXPECT_EQ(ws.RecordType[1][1], KindFree);
+    EXPECT_EQ(Layout(), "Text1") << "every start shows the text view, whatever the target";
+    EXPECT_EQ(ws.ReportCount + ws.ListCount, 0);
+    EXPECT_EQ(ws.ReportState[1], ReportFree);
     EXPECT_FALSE(ws.Connected || ws.Disconnected || ws.RecordInEditor);
 }
 
 TEST_F(StartupTest, StoredValuesAreRestored) {
-    Store("CommPort", "LastCommPort", "3");
-    Store("SerialSetting", "LastSetting", "19200,E,7,1");
-    Store("TypeOfTarget", "LastTypeOfTarget", " 2");
-
+    settings.values = {{{"CommPort", "LastCommPort"}, "3"},
+                       {{"SerialSetting", "LastSetting"}, "19200,E,7,1"},
+                       {{"TypeOfTarget", "LastTypeOfTarget"}, " 2"}};
     Load();
-
     EXPECT_EQ(port.port, 3);
     EXPECT_EQ(port.Settings(), "19200,e,7,1");
     EXPECT_EQ(ws.TypeOfTarget, TargetTarn);
     EXPECT_EQ(win.StatusPanel[2], "Target:Tarn/TarnX");
-    EXPECT_EQ(TargetOption(ws.TypeOfTarget), 0);
-    EXPECT_TRUE(fs::is_directory(fs::path(services.dataRoot) / "TARN"));
-    // The layout is not switched at start-up.
-    EXPECT_TRUE(win.Text1.visible);
+    EXPECT_TRUE(DirectoryExists("TARN"));
+    EXPECT_EQ(Layout(), "Text1") << "the layout is not switched at start-up";
 }
 
-TEST_F(StartupTest, AStoredPortThatIsNoNumberLeavesPortOne) {
-    Store("CommPort", "LastCommPort", "COM3");
-    Load();
-    EXPECT_EQ(port.port, 1);
-}
-
-TEST_F(StartupTest, AStoredTargetThatNamesNoFamilyStartsAsVesk) {
-    for (const char* stored : {"abc", "0", " 7", "-1"}) {
-        Store("TypeOfTarget", "LastTypeOfTarget", stored);
+// The stored target is read as the number its text begins with, rounded half to even; one that
+// names no family would leave TargetDir empty and put the index into the data root itself.
+TEST_F(StartupTest, AStoredTargetIsReadAsANumberAndOneThatNamesNoFamilyStartsAsVesk) {
+    const struct {
+        const char* stored;
+        std::size_t family; // in the dialog's order: Tarn, Vesk, Oru
+    } rows[] = {{"", 1},     {"abc", 1},  {"0", 1},   {" 7", 1},   {"-1", 1},         {"3", 2},
+                {"\t3x", 2}, {"3.49", 2}, {"2.5", 0}, {"+1.6", 0}, {"99999999999", 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << '"' << row.stored << '"');
+        settings.values[{"TypeOfTarget", "LastTypeOfTarget"}] = row.stored;
+        ws.TargetDir.clear();
+        win.StatusPanel = {};
         Load();
-        EXPECT_EQ(ws.TypeOfTarget, TargetVesk) << stored;
-        EXPECT_EQ(ws.TargetDir, "VESK") << stored;
-        EXPECT_EQ(win.StatusPanel[2], "Target:Vesk/VeskM") << stored;
+        EXPECT_EQ(ws.TargetDir, TargetFamilies[row.family].keyword);
+        EXPECT_EQ(win.StatusPanel[2], TargetFamilies[row.family].statusText);
     }
-    Store("TypeOfTarget", "LastTypeOfTarget", "3");
-    Load();
-    EXPECT_EQ(ws.TargetDir, "ORU");
-}
-
-TEST_F(StartupTest, ShutDownStoresTheSettingsAndRemovesTheScratchDocument) {
-    Load();
-    port.SetCommPort(3);
-    port.SetSettings("19200,E,7,1");
-    port.Open();
-    testing::WriteFile(fs::path(services.dataRoot) / "temp.doc", "left over");
-
-    Form_Unload(ws, services, settings, port);
-
-    EXPECT_FALSE(port.open);
-    EXPECT_EQ(Stored("CommPort", "LastCommPort"), "3");
-    EXPECT_EQ(Stored("SerialSetting", "LastSetting"), "19200,e,7,1");
-    EXPECT_EQ(Stored("TypeOfTarget", "LastTypeOfTarget"), " 1");
-    EXPECT_FALSE(fs::exists(fs::path(services.dataRoot) / "temp.doc"));
-}
-
-TEST_F(StartupTest, ShutDownWithoutALoadedWorkspaceKeepsTheStoredIndex) {
-    Load();
-    const fs::path index = fs::path(services.dataRoot) / "VESK" / "VESK.ini";
-    testing::WriteFile(index, "-\r\nWORKSPACE_12052026-034512AM\r\n\r\n\r\n\r\n\r\n#\r\n");
-
-    Form_Unload(ws, services, settings, port);
-
-    EXPECT_EQ(testing::ReadFile(index),
-              "-\r\nWORKSPACE_12052026-034512AM\r\n\r\n\r\n\r\n\r\n#\r\n");
 }
 
 } // namespace
-} // namespace orvane::logic_testing
+} // namespace orvane::ui_testing

@@ -1,146 +1,151 @@
-// Menu and toolbar commands reach their procedures, and workspace commands reach the disk.
+// Menu and toolbar commands reach their procedures, and the workspace commands reach the disk.
 
 #include "window_fixture.h"
-
-#include "support/fakes.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QTimer>
 
-namespace orvane::window_testing {
+namespace orvane::ui_testing {
 namespace {
 
-using CommandTest = WindowTest;
+class CommandTest : public WindowTest {
+  protected:
+    // A started window showing "AB", a line end and "SCREEN", with "SCR" selected (a line end
+    // is one character in the widget and two bytes in the text), and "PASTED" on the clipboard.
+    MainWindow& StartedWithText() {
+        MainWindow& window = Started();
+        run->win.Text1.Set("AB\r\nSCREEN");
+        window.Render();
+        QTextCursor cursor = window.Frame2()->Text1()->textCursor();
+        cursor.setPosition(3);
+        cursor.setPosition(6, QTextCursor::KeepAnchor);
+        window.Frame2()->Text1()->setTextCursor(cursor);
+        run->clipboard.SetText("PASTED");
+        return window;
+    }
 
-TEST_F(CommandTest, NewWorkspaceFromTheMenuAddsAClosedReportLine) {
-    MainWindow& window = Started();
-    window.Menus().mnuNewReport->trigger();
-    ASSERT_EQ(window.List1()->count(), 1);
-    EXPECT_EQ(window.List1()->item(0)->text(), QStringLiteral("WORKSPACE_12052026-035651AM"));
-    EXPECT_EQ(run->ws.ReportCount, 1);
-    EXPECT_EQ(run->ws.ReportState[1], ReportClosed);
-}
+    // What the window shows that a command may change.
+    QStringList Facts(MainWindow& w) {
+        QStringList facts;
+        for (QWidget* dialog :
+             std::initializer_list<QWidget*>{w.Form2(), w.Form3(), w.Form4(), w.Form5(), w.Form6()})
+            if (dialog && dialog->isVisible())
+                facts << dialog->objectName();
+        const TextBoxView* text1 = w.Frame2()->Text1();
+        return facts << "lines " + ListLines(w).join(',')
+                     << "text " + text1->toPlainText() + ", clipboard " +
+                            QString::fromStdString(run->clipboard.Text())
+                     << "selected " + text1->textCursor().selectedText()
+                     << QStringLiteral("exports %1 %2")
+                            .arg(run->launcher.spreadsheetFiles.size())
+                            .arg(run->launcher.wordProcessorFiles.size());
+    }
+};
 
-TEST_F(CommandTest, NewWorkspaceFromTheToolbarAddsAnotherLine) {
-    MainWindow& window = Started();
-    window.Toolbar1()->Button(QStringLiteral("New"))->trigger();
-    run->clock.now.second = 52;
-    window.Toolbar1_ButtonClick(QStringLiteral("New"));
-    EXPECT_EQ(ListLines(window),
-              (QStringList{"WORKSPACE_12052026-035651AM", "WORKSPACE_12052026-035652AM"}));
-}
-
-TEST_F(CommandTest, UnknownToolbarKeyDoesNothing) {
-    MainWindow& window = Started();
-    window.Toolbar1_ButtonClick(QStringLiteral("Nothing"));
-    EXPECT_EQ(window.List1()->count(), 0);
+TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
+    const struct {
+        QAction* MainMenus::*entry;
+        const char* button;
+        const char* fact;
+    } rows[] = {
+        {&MainMenus::mnuTarget, "Target", "Form4"},
+        {&MainMenus::mnuConnect, "Connect", "Form3"},
+        {&MainMenus::mnuLanguage, nullptr, "Form6"},
+        {&MainMenus::mnuAbout, "Help", "Form2"},
+        {&MainMenus::mnuRecordRename, nullptr, "Form5"},
+        {&MainMenus::mnuNewReport, "New", "lines WORKSPACE_12052026-035651AM"},
+        {&MainMenus::mnuExportToExcel, "EXCEL", "exports 1 0"},
+        {&MainMenus::mnuExportToWord, "WORD", "exports 0 1"},
+        {&MainMenus::mnuCut, "Cut", "text AB\nEEN, clipboard SCR"},
+        {&MainMenus::mnuCopy, "Copy", "text AB\nSCREEN, clipboard SCR"},
+        {&MainMenus::mnuPaste, "Paste", "text AB\nPASTEDEEN, clipboard PASTED"},
+        {&MainMenus::mnuSelectAll, nullptr, "selected AB\u2029SCREEN"},
+        {nullptr, "Clear", "text , clipboard PASTED"},
+    };
+    for (const auto& row : rows) {
+        for (const bool viaButton : {false, true}) {
+            if (!(viaButton ? row.button != nullptr : row.entry != nullptr))
+                continue;
+            SCOPED_TRACE(std::string(row.fact) + (viaButton ? " by the button" : " by the menu"));
+            MainWindow& window = StartedWithText();
+            ASSERT_FALSE(Facts(window).contains(row.fact));
+            if (viaButton)
+                window.Toolbar1()->Button(QString::fromLatin1(row.button))->trigger();
+            else
+                (window.Menus().*row.entry)->trigger();
+            EXPECT_TRUE(Facts(window).contains(row.fact))
+                << Facts(window).join(" / ").toStdString();
+        }
+    }
+    MainWindow& window = StartedWithText();
+    const QStringList before = Facts(window);
+    window.Toolbar1_ButtonClick("Nothing");
+    EXPECT_EQ(Facts(window), before) << "an unknown key does nothing";
     EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
-TEST_F(CommandTest, NewWorkspaceAfterConnectingIsOnDiskAtOnce) {
-    MainWindow& window = Started();
-    Connect(window);
-    const int before = run->ws.ReportCount;
-    run->clock.now.minute = 58;
-    window.Menus().mnuNewReport->trigger();
-    ASSERT_EQ(run->ws.ReportCount, before + 1);
-    const std::string index = testing::ReadFile(DataPath("VESK/VESK.ini"));
-    EXPECT_NE(index.find("WORKSPACE_12052026-035851AM"), std::string::npos) << index;
-}
-
-TEST_F(CommandTest, ConnectShowsTheLinkAndLoadsTheWorkspace) {
-    MainWindow& window = Started();
-    Connect(window);
-    EXPECT_EQ(window.StatusPanel(0)->text(), QStringLiteral("Connected"));
-    EXPECT_EQ(window.StatusPanel(1)->text(), QStringLiteral("Serial Port:Com 1"));
-    EXPECT_TRUE(run->port.open);
-    // No index yet: a fresh report to capture into.
-    EXPECT_EQ(window.List1()->count(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.Form3(), nullptr) << "the settings dialog closes on success";
-
-    window.Toolbar1_ButtonClick(QStringLiteral("Disconnect"));
-    EXPECT_EQ(window.StatusPanel(0)->text(), QStringLiteral("Disconnected"));
-    EXPECT_EQ(window.StatusPanel(1)->text(), QStringLiteral("Serial Port : "));
-    EXPECT_FALSE(run->port.open);
-    EXPECT_TRUE(std::filesystem::exists(DataPath("VESK/VESK.ini")));
-}
-
-TEST_F(CommandTest, FailedConnectKeepsTheDialogOpenAndTellsTheUser) {
+TEST_F(CommandTest, ConnectClosesItsDialogOnlyOnSuccessAndNewWorkspaceIsThenFiledAtOnce) {
     MainWindow& window = Started();
     run->port.failOpen = true;
     window.Menus().mnuConnect->trigger();
+    Press(window.Form3(), "cmdOK");
+    EXPECT_EQ(run->dialogs.messages.size(), 1U) << "the user is told why";
     ASSERT_NE(window.Form3(), nullptr);
-    window.Form3()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    ASSERT_EQ(run->dialogs.messages.size(), 1U);
-    EXPECT_EQ(run->dialogs.messages[0].rfind("Impossible to establish a connection.", 0), 0U);
-    EXPECT_NE(window.Form3(), nullptr);
     EXPECT_TRUE(window.Form3()->isVisible());
-    EXPECT_EQ(window.StatusPanel(0)->text(), QStringLiteral("Disconnected"));
+
+    run->port.failOpen = false;
+    Press(window.Form3(), "cmdOK");
+    EXPECT_EQ(Panels(window), "Connected | Serial Port:Com 1 | Target:Vesk/VeskM");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.Form3(), nullptr);
+    run->clock.now.minute = 58;
+    window.Menus().mnuNewReport->trigger();
+    EXPECT_NE(DataFile("VESK/VESK.ini").find("WORKSPACE_12052026-035851AM"), std::string::npos);
+
+    window.Toolbar1_ButtonClick("Disconnect");
+    EXPECT_EQ(Panels(window), "Disconnected | Serial Port :  | Target:Vesk/VeskM");
+    EXPECT_FALSE(run->port.open);
 }
 
-TEST_F(CommandTest, HeaderSaveStoresTheBoxesIntoTheCurrentReport) {
+TEST_F(CommandTest, HeaderSaveStoresTheBoxesIntoTheCurrentReportAndCancelEmptiesThem) {
     MainWindow& window = Started();
     Connect(window);
     const auto& boxes = window.Frame3()->Boxes();
-    Type(boxes[0], QStringLiteral("B\u00fcro AG"));
-    QTest::keyClicks(boxes[3], QStringLiteral("no fault"));
+    Type(boxes[0], "B\u00fcro AG");
+    Type(boxes[3], "no fault");
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
-    ASSERT_GE(r, 1);
     EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
     EXPECT_EQ(run->ws.ReportField[r][4], "no fault");
-    EXPECT_NE(testing::ReadFile(DataPath("VESK/VESK.ini")).find("B\xFCro AG"), std::string::npos);
+    EXPECT_NE(DataFile("VESK/VESK.ini").find("B\xFCro AG"), std::string::npos);
 
     window.Frame3()->cmdCancel()->click();
-    EXPECT_TRUE(boxes[0]->text().isEmpty());
+    EXPECT_EQ(Texts(boxes), (QStringList{"", "", "", ""}));
     EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
 }
 
-TEST_F(CommandTest, AboutShowsTitleVersionAndSupport) {
+TEST_F(CommandTest, AboutShowsTitleVersionAndEightSupportLinesUntilOk) {
+    MainWindow& window = Started();
     run->ws.VersionLabel = "0.1.0";
-    MainWindow& window = Started();
-    window.Toolbar1_ButtonClick(QStringLiteral("Help"));
-    ASSERT_NE(window.Form2(), nullptr);
-    EXPECT_TRUE(window.Form2()->isVisible());
-    EXPECT_FALSE(window.Form2()->isModal());
-    EXPECT_EQ(window.Form2()->windowTitle(), QStringLiteral("About Kavrel"));
-    EXPECT_EQ(window.Form2()->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
-              QStringLiteral("Orvane Reporter"));
-    EXPECT_EQ(window.Form2()->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
-              QStringLiteral("Version 0.1.0"));
-    const QString support = window.Form2()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-    EXPECT_TRUE(support.startsWith(QStringLiteral("Support:\n"))) << support.toStdString();
-    EXPECT_FALSE(support.contains(QLatin1Char('\r')));
-}
+    window.Toolbar1_ButtonClick("Help");
+    AboutDialog* about = window.Form2();
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->windowTitle(), "About Kavrel");
+    QStringList labels;
+    for (const char* name : {"lblTitle", "lblVersion", "Label1"})
+        labels << about->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    EXPECT_EQ(labels.mid(0, 2), (QStringList{"Orvane Reporter", "Version 0.1.0"}));
+    const QStringList support = labels[2].split(QLatin1Char('\n'));
+    EXPECT_EQ(support.size(), 9) << labels[2].toStdString();
+    EXPECT_EQ(support[0], "Support:");
+    for (const QString& line : support)
+        EXPECT_FALSE(line.isEmpty() || line.contains(QLatin1Char('\r'))) << line.toStdString();
 
-TEST_F(CommandTest, ClearScreenEmptiesTheTextViewOnly) {
-    MainWindow& window = Started();
-    run->win.Text1.Set("SCREEN\r\n");
-    window.Render();
-    window.Toolbar1_ButtonClick(QStringLiteral("Clear"));
-    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().isEmpty());
-    EXPECT_EQ(run->win.Text1.text, "");
-}
-
-TEST_F(CommandTest, CopyAndPasteWorkOnTheTextViewSelection) {
-    MainWindow& window = Started();
-    run->win.Text1.Set("LEVEL\r\n-12 dB\r\n");
-    window.Render();
-    TextBoxView* text1 = window.Frame2()->Text1();
-    QTextCursor cursor = text1->textCursor();
-    cursor.setPosition(3);
-    cursor.setPosition(9, QTextCursor::KeepAnchor); // "EL", the line end, "-12"
-    text1->setTextCursor(cursor);
-    window.Menus().mnuCopy->trigger();
-    EXPECT_EQ(run->clipboard.Text(), "EL\r\n-12");
-
-    window.Menus().mnuSelectAll->trigger();
-    EXPECT_EQ(text1->textCursor().selectedText().size(), text1->document()->characterCount() - 1);
-    window.Menus().mnuPaste->trigger();
-    EXPECT_EQ(run->win.Text1.text, "EL\r\n-12");
-    EXPECT_EQ(text1->toPlainText(), QStringLiteral("EL\n-12"));
+    Press(about, "Command1");
+    EXPECT_FALSE(about->isVisible());
+    window.Menus().mnuAbout->trigger();
+    EXPECT_TRUE(about->isVisible());
 }
 
 // Answers the Save dialog once it is up with `name` (empty: Cancel); records its title.
@@ -149,36 +154,32 @@ void AnswerSaveDialog(const QString& name, QString& title) {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
-        if (name.isEmpty()) {
-            dialog->reject();
-            return;
-        }
+        if (name.isEmpty())
+            return dialog->reject();
         dialog->selectFile(name);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }
 
-TEST_F(CommandTest, SaveAppendsTheShownTextUnderTheChosenName) {
+TEST_F(CommandTest, SaveAppendsTheShownTextAndSaveAsKeepsTheTitleSaveSet) {
     MainWindow& window = Started();
     run->win.Text1.Set("LEVEL -12 dB");
     window.Render();
-    const QString chosen = QString::fromStdString((dir.path() / "out" / "report").string());
     std::filesystem::create_directories(dir.path() / "out");
     QString title;
-    AnswerSaveDialog(chosen, title);
+    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report").string()), title);
     window.Menus().mnuSave->trigger();
-    EXPECT_EQ(title, QStringLiteral("Save As"));
-    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
+    EXPECT_EQ(title, "Save As");
     EXPECT_EQ(run->ws.SaveFolder, (dir.path() / "out").string() + "/");
-
-    AnswerSaveDialog({}, title);
-    window.Toolbar1_ButtonClick(QStringLiteral("Save"));
+    // The Save button saves; Save As shows the title Save set last.
+    for (QAction* again : {window.Toolbar1()->Button("Save"), window.Menus().mnuSaveAs}) {
+        title.clear();
+        AnswerSaveDialog({}, title);
+        again->trigger();
+        EXPECT_EQ(title, "Save As") << again->text().toStdString();
+    }
     EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
-    // Save As keeps the title Save set last.
-    AnswerSaveDialog({}, title);
-    window.Menus().mnuSaveAs->trigger();
-    EXPECT_EQ(title, QStringLiteral("Save As"));
 }
 
 } // namespace
-} // namespace orvane::window_testing
+} // namespace orvane::ui_testing

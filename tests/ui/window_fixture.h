@@ -2,13 +2,15 @@
 // The main window over a temporary data root and settings folder, with the real file system,
 // picture surfaces and clipboard, a scripted serial port and answering message boxes.
 
+#include "report_builders.h"
+
 #include "output/document_picture_filer.h"
-#include "output/launcher.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_picture_surface.h"
 #include "platform/qt_settings_store.h"
 #include "support/fake_serial_port.h"
 #include "support/fakes.h"
+#include "support/output_fakes.h"
 #include "support/qt_application.h"
 #include "support/scoped_env.h"
 #include "ui/main_window.h"
@@ -21,36 +23,13 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-namespace orvane::window_testing {
+namespace orvane::ui_testing {
 
-class RecordingLauncher final : public Launcher {
-  public:
-    std::vector<std::string> opened;
-    bool OpenInWordProcessor(const std::string& path) override {
-        opened.push_back(path);
-        return true;
-    }
-    bool HasSpreadsheet() override { return true; }
-    bool OpenInSpreadsheet(const std::string& path) override {
-        opened.push_back(path);
-        return true;
-    }
-};
-
-// The devices and tables of one run of the program; a second run over the same folders
-// reads what the first one stored.
+// The devices and tables of one run of the program; a later run over the same folders reads
+// what an earlier one stored.
 struct ProgramRun {
     explicit ProgramRun(const std::string& dataRoot) : services{files, clock, dialogs, dataRoot} {}
-
-    MainWindow& Window() {
-        if (!window) {
-            window = std::make_unique<MainWindow>(WindowContext{
-                ws, win, services, settings, port, clipboard, imgScreen, imgTemp, launcher, filer});
-        }
-        return *window;
-    }
 
     DiskFileSystem files;
     testing::FakeClock clock;
@@ -61,11 +40,12 @@ struct ProgramRun {
     QtClipboard clipboard;
     QtPictureSurface imgScreen;
     QtPictureSurface imgTemp;
-    RecordingLauncher launcher;
+    testing::RecordingLauncher launcher;
     DocumentPictureFiler filer{files, services.dataRoot};
     Workspace ws;
     WindowState win;
-    std::unique_ptr<MainWindow> window;
+    MainWindow window{WindowContext{ws, win, services, settings, port, clipboard, imgScreen,
+                                    imgTemp, launcher, filer}};
 };
 
 class WindowTest : public ::testing::Test {
@@ -73,47 +53,96 @@ class WindowTest : public ::testing::Test {
     WindowTest() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString((dir.path() / "config").string()));
-        run = std::make_unique<ProgramRun>(DataRoot());
     }
     static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
 
-    std::string DataRoot() const { return (dir.path() / "PLX").string(); }
     std::filesystem::path DataPath(const std::string& relative) const {
         return dir.path() / "PLX" / relative;
     }
-
-    // A started window: the start-up procedure has run and the window shows.
-    MainWindow& Started() {
-        MainWindow& window = run->Window();
-        window.Form_Load();
-        window.show();
-        return window;
+    std::string DataFile(const std::string& relative) const {
+        return testing::ReadFile(DataPath(relative));
     }
 
+    // The window of a new run, started and shown.
+    MainWindow& Started() {
+        run = std::make_unique<ProgramRun>((dir.path() / "PLX").string());
+        run->window.Form_Load();
+        run->window.show();
+        return run->window;
+    }
+
+    static void Press(QWidget* dialog, const char* button) {
+        dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    }
     // Connects through the serial settings dialog's OK with the boxes as the port filled them.
     void Connect(MainWindow& window) {
         window.Menus().mnuConnect->trigger();
-        ASSERT_NE(window.Form3(), nullptr);
-        window.Form3()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        Press(window.Form3(), "cmdOK");
         ASSERT_TRUE(run->ws.Connected);
     }
+    static void ChooseTarget(MainWindow& window, int option) {
+        window.Menus().mnuTarget->trigger();
+        window.Form4()->Option(option)->setChecked(true);
+        Press(window.Form4(), "cmdOK");
+    }
+    static void ChooseLanguage(MainWindow& window,
+                               QRadioButton* (LanguageDialog::*option)() const) {
+        window.Menus().mnuLanguage->trigger();
+        (window.Form6()->*option)()->setChecked(true);
+        Press(window.Form6(), "cmdOK");
+    }
 
-    // A closed report with its header fields at the end of the list.
-    int AddReport(const std::string& name);
-    // A record of report `r`, listed once the report is opened.
-    int AddRecord(int r, std::int16_t kind, const std::string& text, const std::string& stamp);
+    int AddReport(const std::string& name) {
+        return ui_testing::AddReport(run->ws, run->win, name);
+    }
+    int AddRecord(int r, std::int16_t kind, const std::string& text, const std::string& stamp) {
+        const std::string file = stamp + (kind == KindGraph ? ".doc" : ".txt");
+        return ui_testing::AddRecord(run->ws, r, kind, text, stamp,
+                                     DataPath(run->ws.TargetDir + "/" + file).string());
+    }
 
-    // Left double click on list line `line`, as a user does it: press, release, double
-    // click, release.
-    void DoubleClickLine(MainWindow& window, int line);
-    void ClickLine(MainWindow& window, int line, Qt::MouseButton button = Qt::LeftButton);
-    QStringList ListLines(MainWindow& window) const;
+    // A click on list line `line`; a double click is made as a user makes it: press, release,
+    // double click, release (QTest's double click is the double-click event alone).
+    static void ClickLine(MainWindow& window, int line, Qt::MouseButton button = Qt::LeftButton,
+                          bool twice = false) {
+        QWidget* viewport = window.List1()->viewport();
+        const QPoint at = window.List1()->visualItemRect(window.List1()->item(line)).center();
+        QTest::mouseClick(viewport, button, {}, at);
+        if (twice) {
+            QTest::mouseDClick(viewport, button, {}, at);
+            QTest::mouseRelease(viewport, button, {}, at);
+        }
+    }
+    static void DoubleClickLine(MainWindow& window, int line) {
+        ClickLine(window, line, Qt::LeftButton, true);
+    }
+
+    static QStringList Texts(const auto& widgets) {
+        QStringList texts;
+        for (const auto* widget : widgets)
+            texts << widget->text();
+        return texts;
+    }
+    static QString Panels(MainWindow& window) {
+        return window.StatusPanel(0)->text() + " | " + window.StatusPanel(1)->text() + " | " +
+               window.StatusPanel(2)->text();
+    }
+    static QStringList ListLines(MainWindow& window) {
+        QStringList lines;
+        for (int i = 0; i < window.List1()->count(); ++i)
+            lines << window.List1()->item(i)->text();
+        return lines;
+    }
+
     // Types `text` key by key into `widget`, letters beyond ASCII included.
-    static void Type(QWidget* widget, const QString& text);
+    static void Type(QWidget* widget, const QString& text) {
+        for (const QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+    }
 
     testing::TempDir dir;
     testing::ScopedEnv configHome{"XDG_CONFIG_HOME", (dir.path() / "config").string().c_str()};
     std::unique_ptr<ProgramRun> run;
 };
 
-} // namespace orvane::window_testing
+} // namespace orvane::ui_testing

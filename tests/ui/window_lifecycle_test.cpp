@@ -1,59 +1,55 @@
 // Start-up and shut-down of the window: settings written at exit are read at the next start,
-// the workspace and the scratch document are dealt with.
+// the workspace and the scratch document are dealt with, and shut-down runs once.
 
 #include "window_fixture.h"
 
 #include <QLabel>
-#include <QRadioButton>
 
-namespace orvane::window_testing {
+namespace orvane::ui_testing {
 namespace {
 
 using LifecycleTest = WindowTest;
 
 TEST_F(LifecycleTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
-    {
-        MainWindow& window = Started();
-        window.Menus().mnuTarget->trigger();
-        window.Form4()->Option(0)->setChecked(true);
-        window.Form4()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        run->port.port = 3;
-        run->port.settings = "19200,E,7,1";
-        window.close();
-    }
+    // An index of a workspace this run never loads: the exit must not replace it.
+    const std::string index = "-\r\nWORKSPACE_12052026-034512AM\r\n\r\n\r\n\r\n\r\n#\r\n";
+    std::filesystem::create_directories(DataPath("TARN"));
+    testing::WriteFile(DataPath("TARN/TARN.ini"), index);
+    MainWindow& window = Started();
+    ChooseTarget(window, 0);
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    run->port.port = 3;
+    run->port.settings = "19200,E,7,1";
+    window.close();
     EXPECT_FALSE(run->port.open);
+    EXPECT_EQ(QtSettingsStore().Read("TypeOfTarget", "LastTypeOfTarget"), " 2");
+    EXPECT_EQ(DataFile("TARN/TARN.ini"), index);
 
-    run = std::make_unique<ProgramRun>(DataRoot());
     MainWindow& next = Started();
     EXPECT_EQ(run->port.port, 3);
     EXPECT_EQ(run->port.settings, "19200,e,7,1");
-    EXPECT_EQ(next.StatusPanel(2)->text(), QStringLiteral("Target:Tarn/TarnX"));
+    EXPECT_EQ(next.StatusPanel(2)->text(), "Target:Tarn/TarnX");
     EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
-    // The language is not kept: every start is English.
-    EXPECT_EQ(next.Frame3()->Labels()[0]->text(), QStringLiteral("Company"));
+    EXPECT_EQ(next.Frame3()->Labels()[0]->text(), "Company")
+        << "the language is not kept: every start is English";
 }
 
-TEST_F(LifecycleTest, ExitWritesTheWorkspaceAndRemovesTheScratchDocument) {
+TEST_F(LifecycleTest, ExitWritesTheWorkspaceRemovesTheScratchDocumentAndRunsOnce) {
     MainWindow& window = Started();
     Connect(window);
     testing::WriteFile(DataPath("temp.doc"), "left over");
     run->ws.ReportField[run->ws.ReportCount][1] = "WRITTEN AT EXIT";
-    window.Menus().mnuExit->trigger();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(std::filesystem::exists(DataPath("temp.doc")));
-    EXPECT_NE(testing::ReadFile(DataPath("VESK/VESK.ini")).find("WRITTEN AT EXIT"),
-              std::string::npos);
-    EXPECT_FALSE(run->port.open);
-}
-
-TEST_F(LifecycleTest, ShutDownRunsOnceThoughBothWaysAreTaken) {
-    MainWindow& window = Started();
     run->port.port = 2;
     window.Menus().mnuExit->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(run->port.open);
+    EXPECT_FALSE(std::filesystem::exists(DataPath("temp.doc")));
+    EXPECT_NE(DataFile("VESK/VESK.ini").find("WRITTEN AT EXIT"), std::string::npos);
+
     run->port.port = 5;
     window.close();
     EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2");
 }
 
 } // namespace
-} // namespace orvane::window_testing
+} // namespace orvane::ui_testing

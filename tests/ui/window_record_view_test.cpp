@@ -1,24 +1,27 @@
-// The record list under the mouse and the record view: double clicks open and fold reports
-// and open records; the opened text record takes the user's edits until the list is used.
+// The record list under the mouse and the record view: single clicks select, double clicks
+// open and fold reports and open records; the opened text record takes the user's edits
+// until the list is used; the context menu acts on the line current before.
 
 #include "window_fixture.h"
 
 #include "output/picture_document.h"
 #include "platform/png_codec.h"
 
-#include <QImage>
-
-namespace orvane::window_testing {
+namespace orvane::ui_testing {
 namespace {
+
+const QString Report1 = "WORKSPACE_12052026-010000AM";
+const QString Report2 = "WORKSPACE_12052026-020000AM";
+const QString Record1 = "   RECORD:  12052026-010100AM";
+const QString Record2 = "   RECORD:  12052026-010200AM";
 
 class RecordViewTest : public WindowTest {
   protected:
     RecordViewTest() : window(Started()) {
-        r1 = AddReport("WORKSPACE_12052026-010000AM");
-        AddRecord(r1, KindRecord, "   RECORD:12052026-010100AM\r\nLEVEL -12 dB",
-                  "12052026-010100AM");
-        AddRecord(r1, KindRecord, "   RECORD:12052026-010200AM\r\nLOSS 3 dB", "12052026-010200AM");
-        r2 = AddReport("WORKSPACE_12052026-020000AM");
+        r1 = AddReport(Report1.toStdString());
+        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
+        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
+        r2 = AddReport(Report2.toStdString());
         window.Render();
     }
 
@@ -27,105 +30,90 @@ class RecordViewTest : public WindowTest {
     int r2 = 0;
 };
 
-TEST_F(RecordViewTest, DoubleClickOpensAndFoldsAReport) {
+TEST_F(RecordViewTest, ClicksSelectAndDoubleClicksOpenAndFoldReportsAndOpenRecords) {
+    ClickLine(window, 1);
+    EXPECT_EQ(run->ws.ListSelection, 1);
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, Report2}));
     DoubleClickLine(window, 0);
-    EXPECT_EQ(ListLines(window),
-              (QStringList{"WORKSPACE_12052026-010000AM", "   RECORD:  12052026-010100AM",
-                           "   RECORD:  12052026-010200AM", "WORKSPACE_12052026-020000AM"}));
-    EXPECT_EQ(run->ws.ReportState[r1], ReportOpen);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvane Reporter"));
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, Record1, Record2, Report2}));
+    EXPECT_EQ(window.windowTitle(), "Orvane Reporter");
 
-    DoubleClickLine(window, 0);
-    EXPECT_EQ(ListLines(window),
-              (QStringList{"WORKSPACE_12052026-010000AM", "WORKSPACE_12052026-020000AM"}));
-    EXPECT_EQ(run->ws.ReportState[r1], ReportClosed);
-}
-
-TEST_F(RecordViewTest, DoubleClickOnARecordShowsItWithItsReport) {
-    DoubleClickLine(window, 0);
     DoubleClickLine(window, 2);
-    EXPECT_EQ(window.Frame2()->Text1()->toPlainText(),
-              QStringLiteral("   RECORD:12052026-010200AM\nLOSS 3 dB"));
-    EXPECT_EQ(window.Frame2()->title(), QStringLiteral("   RECORD:  12052026-010200AM"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kavrel::WORKSPACE_12052026-010000AM"));
-    EXPECT_EQ(window.Frame3()->Boxes()[0]->text(),
-              QStringLiteral("WORKSPACE_12052026-010000AM field 1"));
-    EXPECT_EQ(window.Frame3()->Boxes()[3]->text(),
-              QStringLiteral("WORKSPACE_12052026-010000AM field 4"));
+    EXPECT_EQ(window.Frame2()->Text1()->toPlainText(), "LOSS 3 dB\nOK");
+    EXPECT_EQ(window.Frame2()->title(), Record2);
+    EXPECT_EQ(window.windowTitle(), "Kavrel::" + Report1);
+    EXPECT_EQ(Texts(window.Frame3()->Boxes()),
+              (QStringList{Report1 + " field 1", Report1 + " field 2", Report1 + " field 3",
+                           Report1 + " field 4"}));
     EXPECT_EQ(window.List1()->currentRow(), 2);
+
+    DoubleClickLine(window, 0);
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, Report2}));
 }
 
 TEST_F(RecordViewTest, TypingChangesTheOpenedRecordUntilTheListIsClicked) {
-    DoubleClickLine(window, 0);
-    DoubleClickLine(window, 1);
-    TextBoxView* text1 = window.Frame2()->Text1();
-    text1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(text1, QStringLiteral(" OK"));
-    QTest::keyClick(text1, Qt::Key_Return);
-    Type(text1, QStringLiteral("\u00b0C"));
-    EXPECT_EQ(run->ws.RecordText[r1][1], "   RECORD:12052026-010100AM\r\nLEVEL -12 dB OK\r\n\xB0"
-                                         "C");
-
-    ClickLine(window, 2);
-    QTest::keyClicks(text1, QStringLiteral("XYZ"));
-    EXPECT_EQ(run->ws.RecordText[r1][1], "   RECORD:12052026-010100AM\r\nLEVEL -12 dB OK\r\n\xB0"
-                                         "C");
-    EXPECT_EQ(run->ws.RecordText[r1][2], "   RECORD:12052026-010200AM\r\nLOSS 3 dB");
-}
-
-TEST_F(RecordViewTest, AnEditReachesTheRecordFileShortlyAfterTheLastKeystroke) {
     run->ws.Loaded = true;
     run->ws.LoadedTargetDir = run->ws.TargetDir;
     DoubleClickLine(window, 0);
     DoubleClickLine(window, 1);
-    QTest::keyClicks(window.Frame2()->Text1(), QStringLiteral("EDIT"));
-    const std::filesystem::path file = run->ws.RecordPath[r1][1];
+    TextBoxView* text1 = window.Frame2()->Text1();
+    text1->moveCursor(QTextCursor::End);
+    Type(text1, " OK");
+    QTest::keyClick(text1, Qt::Key_Return);
+    Type(text1, "\u00b0C");
+    const std::string edited = "LEVEL -12 dB OK\r\n\xB0"
+                               "C";
+    EXPECT_EQ(run->ws.RecordText[r1][1], edited);
+
+    ClickLine(window, 2);
+    Type(text1, "XYZ");
+    EXPECT_EQ(run->ws.RecordText[r1][1], edited);
+    EXPECT_EQ(run->ws.RecordText[r1][2], "LOSS 3 dB\r\nOK");
+    // The edit reaches the record file shortly after the last keystroke.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return testing::ReadFile(file).find("EDIT") != std::string::npos; }, 10000));
+        [&] {
+            return testing::ReadFile(run->ws.RecordPath[r1][1]).find(edited) != std::string::npos;
+        },
+        10000));
 }
 
-TEST_F(RecordViewTest, RightClickPopsTheMenuForTheLineCurrentBefore) {
-    ClickLine(window, 0);
-    QMenu* menu = window.Menus().mnuContextMenu;
-    ClickLine(window, 1, Qt::RightButton);
-    EXPECT_TRUE(menu->isVisible());
-    menu->hide();
-    EXPECT_EQ(window.List1()->currentRow(), 0);
-    EXPECT_EQ(run->ws.ListSelection, 0);
-}
-
-TEST_F(RecordViewTest, ContextOpenShowsTheCurrentRecord) {
+TEST_F(RecordViewTest, ContextMenuActsOnTheLineCurrentBeforeTheRightClick) {
     DoubleClickLine(window, 0);
     ClickLine(window, 2);
+    ClickLine(window, 1, Qt::RightButton);
+    EXPECT_TRUE(window.Menus().mnuContextMenu->isVisible());
+    window.Menus().mnuContextMenu->hide();
+    EXPECT_EQ(window.List1()->currentRow(), 2);
     window.Menus().mnuRecordOpen->trigger();
-    EXPECT_EQ(window.Frame2()->Text1()->toPlainText(),
-              QStringLiteral("   RECORD:12052026-010200AM\nLOSS 3 dB"));
-}
+    EXPECT_EQ(window.Frame2()->Text1()->toPlainText(), "LOSS 3 dB\nOK");
 
-TEST_F(RecordViewTest, ContextDeleteRemovesTheRecordAfterConfirmation) {
-    DoubleClickLine(window, 0);
-    ClickLine(window, 1);
     run->dialogs.answers = {false};
     window.Menus().mnuRecordDelete->trigger();
-    EXPECT_EQ(window.List1()->count(), 4);
+    EXPECT_EQ(window.List1()->count(), 4) << "not confirmed";
     window.Menus().mnuRecordDelete->trigger();
-    EXPECT_EQ(run->dialogs.confirmations.back(), "Are you sure you want to remove the Record?");
-    EXPECT_EQ(ListLines(window),
-              (QStringList{"WORKSPACE_12052026-010000AM", "   RECORD:  12052026-010200AM",
-                           "WORKSPACE_12052026-020000AM"}));
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, Record1, Report2}));
 }
 
-TEST_F(RecordViewTest, RenameActsOnTheLineSelectedAtOk) {
+TEST_F(RecordViewTest, RenameActsOnTheLineSelectedAtOkAndCancelChangesNothing) {
     window.Menus().mnuRecordRename->trigger();
-    ASSERT_NE(window.Form5(), nullptr);
-    EXPECT_TRUE(window.Form5()->isVisible());
-    EXPECT_FALSE(window.Form5()->isModal());
+    RenameDialog* form5 = window.Form5();
+    EXPECT_FALSE(form5->isModal());
+    auto* box = form5->findChild<QLineEdit*>("Text1");
+    box->setText("Site A");
+    Press(form5, "cmdCancel");
+    EXPECT_FALSE(form5->isVisible());
+    EXPECT_TRUE(box->text().isEmpty());
+
+    window.Menus().mnuRecordRename->trigger();
     ClickLine(window, 1); // the list stays usable while the dialog is open
-    auto* box = window.Form5()->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    QTest::keyClicks(box, QStringLiteral("ABCDEFGHIJKLMNOP"));
-    window.Form5()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    EXPECT_EQ(ListLines(window), (QStringList{"WORKSPACE_12052026-010000AM", "ABCDEFGHIJKLMNOP"}));
-    EXPECT_FALSE(window.Form5()->isVisible());
+    box->setText("M\u00fcnchen S\u00fcd \u20ac123"); // full length: no stamp
+    Press(form5, "cmdOK");
+    EXPECT_EQ(run->ws.ReportName[r2], "M\xFC"
+                                      "nchen S\xFC"
+                                      "d \x80"
+                                      "123");
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, "M\u00fcnchen S\u00fcd \u20ac123"}));
+    EXPECT_FALSE(form5->isVisible());
     EXPECT_TRUE(box->text().isEmpty());
 }
 
@@ -142,8 +130,7 @@ TEST_F(RecordViewTest, GraphRecordShowsItsPictureAndScrolls) {
     DoubleClickLine(window, 1);
     DoubleClickLine(window, 2);
     GraphView* view = window.Frame2()->imgScreen();
-    ASSERT_TRUE(view->isVisible());
-    EXPECT_TRUE(window.Frame2()->scrGraphic()->isVisible());
+    ASSERT_TRUE(view->isVisible() && window.Frame2()->scrGraphic()->isVisible());
     EXPECT_FALSE(window.Frame2()->Text1()->isVisible());
     EXPECT_EQ(view->grab().toImage().pixel(0, 2), qRgb(0, 0, 0));
     EXPECT_EQ(view->grab().toImage().pixel(0, 1), qRgb(255, 255, 255));
@@ -155,4 +142,4 @@ TEST_F(RecordViewTest, GraphRecordShowsItsPictureAndScrolls) {
 }
 
 } // namespace
-} // namespace orvane::window_testing
+} // namespace orvane::ui_testing

@@ -1,0 +1,44 @@
+// The message boxes the procedures show: the program's title, OK alone for a message, and a
+// confirmation that is true for OK only.
+
+#include "support/qt_application.h"
+#include "ui/qt_dialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+// Presses `button` on the message box once it is up; records its title, text and buttons.
+void AnswerWith(QMessageBox::StandardButton button, QStringList& shown) {
+    QTimer::singleShot(0, [button, &shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = {box->windowTitle(), box->text(), QString::number(box->standardButtons().toInt())};
+        box->button(button)->click();
+    });
+}
+
+TEST(MessageBoxTest, MessagesHaveOkAloneAndConfirmationsAreTrueForOkOnly) {
+    ASSERT_TRUE(testing::EnsureQtApplication());
+    QtDialogs dialogs;
+    QStringList shown;
+    AnswerWith(QMessageBox::Ok, shown);
+    dialogs.Message(" Maximum Record Number is 50! ");
+    EXPECT_EQ(shown, (QStringList{"Orvane Reporter", " Maximum Record Number is 50! ",
+                                  QString::number(QMessageBox::Ok)}));
+    AnswerWith(QMessageBox::Cancel, shown);
+    EXPECT_FALSE(dialogs.Confirm("Remove?"));
+    EXPECT_EQ(shown,
+              (QStringList{"Orvane Reporter", "Remove?",
+                           QString::number((QMessageBox::Ok | QMessageBox::Cancel).toInt())}));
+    AnswerWith(QMessageBox::Ok, shown);
+    EXPECT_TRUE(dialogs.Confirm("Remove?"));
+}
+
+} // namespace
+} // namespace orvane
