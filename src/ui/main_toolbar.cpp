@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* key;
     const char* tooltip;
     const char* themeIcon; // freedesktop name
@@ -15,7 +15,7 @@ struct ButtonSpec {
     bool separatorAfter;
 };
 
-constexpr ButtonSpec Buttons[] = {
+constexpr ButtonEntry Buttons[] = {
     {"Target", "Select Target", "preferences-system", "target", true},
     {"Connect", "Connect", "network-wired", "connect", false},
     {"Disconnect", "Disconnect", "network-offline", "disconnect", true},
@@ -38,16 +38,16 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent) {
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(24, 24));
-    for (const ButtonSpec& spec : Buttons) {
-        const QString key = QString::fromLatin1(spec.key);
-        QAction* button = addAction(
-            ThemedIcon(QString::fromLatin1(spec.themeIcon), QString::fromLatin1(spec.fallbackIcon)),
-            QString::fromLatin1(spec.tooltip));
+    for (const ButtonEntry& entry : Buttons) {
+        const QString key = QString::fromLatin1(entry.key);
+        QAction* button = addAction(ThemedIcon(QString::fromLatin1(entry.themeIcon),
+                                               QString::fromLatin1(entry.fallbackIcon)),
+                                    QString::fromLatin1(entry.tooltip));
         button->setObjectName(key);
         button->setData(key);
-        button->setToolTip(QString::fromLatin1(spec.tooltip));
+        button->setToolTip(QString::fromLatin1(entry.tooltip));
         connect(button, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
-        if (spec.separatorAfter)
+        if (entry.separatorAfter)
             addSeparator();
     }
 }
