@@ -73,13 +73,16 @@ orvane_demo() {
     export XDG_CONFIG_HOME="$ORVANE_DEMO_HOME/.config"
     local ports="$XDG_CONFIG_HOME/Kavrel/ports"
     orvane_demo_write_settings "$XDG_CONFIG_HOME/Kavrel/Kavrel.conf" "$target"
+    # A link left by a demo that was killed outright would pass for the new one.
+    ORVANE_DEMO_LINK="$ports/COM1"
+    [ -L "$ORVANE_DEMO_LINK" ] && rm -f "$ORVANE_DEMO_LINK"
 
     # Repeated with five-second pauses; a report holds 50 records, and a new Connect starts
     # a fresh report.
-    orvane_demo_serve "$testset" "$ports" "$ORVANE_DEMO_HOME/testset.log" \
-        "$programme" --repeat 1000 --gap 5 &
+    local log="$ORVANE_DEMO_HOME/testset.log"
+    : >"$log"
+    orvane_demo_serve "$testset" "$ports" "$log" "$programme" --repeat 1000 --gap 5 &
     ORVANE_DEMO_SERVER=$!
-    ORVANE_DEMO_LINK="$ports/COM1"
     trap orvane_demo_stop EXIT
     orvane_demo_wait_for_link "$ORVANE_DEMO_LINK"
 
