@@ -1,5 +1,6 @@
 #include "ui/language_dialog.h"
 
+#include "ui/dialog_buttons.h"
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -24,13 +25,7 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
     column->addWidget(option1_);
     column->addWidget(option2_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
     connect(ok, &QPushButton::clicked, this, [this] {
         emit Accepted(SelectedLanguage());
         hide();

@@ -1,6 +1,7 @@
 #include "ui/rename_dialog.h"
 
 #include "platform/cp1252.h"
+#include "ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -21,13 +22,7 @@ RenameDialog::RenameDialog(QWidget* parent) : QDialog(parent), text1_(new QLineE
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setMinimumWidth(240);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
     connect(ok, &QPushButton::clicked, this, [this] {
         emit Accepted();
         text1_->clear();

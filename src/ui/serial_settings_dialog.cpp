@@ -2,6 +2,7 @@
 
 #include "platform/com_ports.h"
 #include "platform/cp1252.h"
+#include "ui/dialog_buttons.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
@@ -98,13 +99,7 @@ SerialSettingsDialog::SerialSettingsDialog(int commPort, const std::string& sett
     fields->addRow(QStringLiteral("Parity"), cboParity_);
     fields->addRow(QStringLiteral("Stop Bits"), cboStopBits_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (connect_ && connect_(Form()))
             close();

@@ -1,6 +1,7 @@
 #include "ui/target_dialog.h"
 
 #include "platform/cp1252.h"
+#include "ui/dialog_buttons.h"
 #include "ui/logic/target_selection.h"
 
 #include <QDialogButtonBox>
@@ -25,13 +26,7 @@ TargetDialog::TargetDialog(QWidget* parent) : QDialog(parent) {
         column->addWidget(options_[i]);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
     connect(ok, &QPushButton::clicked, this, [this] {
         emit Accepted(SelectedOption());
         hide();
