@@ -6,8 +6,7 @@
 #include "workspace/data_paths.h"
 #include "workspace/disk_file_system.h"
 #include "workspace/list_mirror.h"
-#include "workspace/window_state.h"
-#include "workspace/workspace.h"
+#include "workspace/report_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -19,51 +18,43 @@
 namespace orvane::testing {
 
 using Lines = std::vector<std::string>;
-using Numbers = std::vector<int>;
 using Boxes = std::array<std::string, 4>;
 using Fields = std::array<std::string, HeaderFields + 1>;
 
-// The disk, with chosen paths failing to read or write and a log of the writes made.
+// The disk, with chosen paths failing to read or write and a log of the reads and writes.
 class ScriptedFileSystem final : public FileSystem {
   public:
-    std::set<std::string> failRead;
-    std::set<std::string> failWrite;
-    std::vector<std::string> read;
-    std::vector<std::string> written;
-    std::vector<std::string> removed;
+    std::set<std::string> failRead, failWrite;
+    Lines read, written;
 
-    bool Exists(const std::string& path) override { return disk_.Exists(path); }
-    bool IsDirectory(const std::string& path) override { return disk_.IsDirectory(path); }
-    bool MakeDirectory(const std::string& path) override { return disk_.MakeDirectory(path); }
-    bool Remove(const std::string& path) override {
-        removed.push_back(path);
-        return disk_.Remove(path);
+    bool Exists(const std::string& p) override { return disk_.Exists(p); }
+    bool IsDirectory(const std::string& p) override { return disk_.IsDirectory(p); }
+    bool MakeDirectory(const std::string& p) override { return disk_.MakeDirectory(p); }
+    bool Remove(const std::string& p) override { return disk_.Remove(p); }
+    std::optional<std::string> Read(const std::string& p) override {
+        read.push_back(p);
+        return failRead.contains(p) ? std::nullopt : disk_.Read(p);
     }
-    std::optional<std::string> Read(const std::string& path) override {
-        read.push_back(path);
-        if (failRead.contains(path))
-            return std::nullopt;
-        return disk_.Read(path);
-    }
-    bool Write(const std::string& path, std::string_view bytes) override {
-        if (failWrite.contains(path))
+    bool Write(const std::string& p, std::string_view bytes) override {
+        if (failWrite.contains(p))
             return false;
-        written.push_back(path);
-        return disk_.Write(path, bytes);
+        written.push_back(p);
+        return disk_.Write(p, bytes);
     }
-    bool Append(const std::string& path, std::string_view bytes) override {
-        return disk_.Append(path, bytes);
-    }
-    bool Copy(const std::string& from, const std::string& to) override {
-        return disk_.Copy(from, to);
-    }
-    bool SetReadOnly(const std::string& path, bool readOnly) override {
-        return disk_.SetReadOnly(path, readOnly);
-    }
+    bool Append(const std::string& p, std::string_view b) override { return disk_.Append(p, b); }
+    bool Copy(const std::string& f, const std::string& t) override { return disk_.Copy(f, t); }
+    bool SetReadOnly(const std::string& p, bool on) override { return disk_.SetReadOnly(p, on); }
 
   private:
     DiskFileSystem disk_;
 };
+
+// 17-character stamps 12052026-04MMSSAM, distinct for every n below 3600.
+inline std::string Stamp(int n) {
+    char text[32];
+    std::snprintf(text, sizeof text, "12052026-04%02d%02dAM", (n / 60) % 60, n % 60);
+    return text;
+}
 
 class WorkspaceWorld : public ::testing::Test {
   protected:
@@ -79,51 +70,61 @@ class WorkspaceWorld : public ::testing::Test {
 
     // A closed report at the end of the list, as loading leaves it.
     int AddReport(const std::string& name) {
-        const auto report = static_cast<std::int16_t>(ws.ReportCount + 1);
-        ws.ReportCount = report;
+        const auto report = static_cast<std::int16_t>(++ws.ReportCount);
         ws.ReportName[report] = name;
         ws.ReportState[report] = ReportClosed;
-        ws.RecordCount[report] = 0;
         AppendListLine(ws, win, name, report, 0);
         return report;
     }
-
-    // A RECORD (text) or GRAPH record named by a stamp made of `second`; its file exists.
+    // A RECORD (text) or GRAPH record named by the next stamp; its file exists.
     int AddRecord(int report, std::int16_t kind = KindRecord, std::string text = "screen\r\n") {
-        const int record = ws.RecordCount[report] + 1;
+        const int n = ++ws.RecordCount[report];
         const std::string name = Stamp(++stampSeconds_);
         const bool graph = kind == KindGraph;
-        ws.RecordCount[report] = static_cast<std::int16_t>(record);
-        ws.RecordType[report][record] = kind;
-        ws.RecordPath[report][record] = recordPath(name + (graph ? ".doc" : ".txt"));
-        ws.RecordLabel[report][record] = (graph ? "   GRAPH:    " : "   RECORD:  ") + name;
-        ws.RecordText[report][record] = graph ? "" : text;
-        WriteFile(ws.RecordPath[report][record], graph ? "picture" : text + "\r\n");
-        return record;
+        ws.RecordType[report][n] = kind;
+        ws.RecordPath[report][n] = recordPath(name + (graph ? ".doc" : ".txt"));
+        ws.RecordLabel[report][n] = (graph ? "   GRAPH:    " : "   RECORD:  ") + name;
+        ws.RecordText[report][n] = graph ? "" : text;
+        WriteFile(ws.RecordPath[report][n], graph ? "picture" : text + "\r\n");
+        return n;
+    }
+    void AddRecords(int report, int count) {
+        while (count-- > 0)
+            AddRecord(report);
     }
 
-    // 17-character stamps 12052026-04MMSSAM, distinct for every n below 3600.
-    static std::string Stamp(int n) {
-        char text[32];
-        std::snprintf(text, sizeof text, "12052026-04%02d%02dAM", (n / 60) % 60, n % 60);
-        return text;
-    }
-
-    // Selects a line as a click does.
+    // The user's clicks: select a line, then open, delete or rename what it shows.
     void Select(int line) {
         win.ListIndex = line;
         ws.ListSelection = static_cast<std::int16_t>(line);
         ws.CurrentReport = ws.ListReport[line];
     }
+    bool Open(int line) {
+        Select(line);
+        return Popup_Report(ws, win, services);
+    }
+    void Delete(int line) {
+        Select(line);
+        mnuRecordDelete_Click(ws, win, services);
+    }
+    void Rename(int line, std::string_view text) {
+        Select(line);
+        Form5_cmdOK_Click(ws, win, services, text);
+    }
 
-    std::vector<std::string> ListLines() const {
-        return {ws.ListText.begin(), ws.ListText.begin() + ws.ListCount};
+    Lines ListLines() const { return {ws.ListText.begin(), ws.ListText.begin() + ws.ListCount}; }
+    // The mirror's report and record numbers of the live lines: "1,2,2 / 0,0,1".
+    std::string Mirror() const {
+        std::string reports, records;
+        for (int line = 0; line < ws.ListCount; ++line) {
+            reports += (line ? "," : "") + std::to_string(ws.ListReport[line]);
+            records += (line ? "," : "") + std::to_string(ws.ListRecord[line]);
+        }
+        return reports + " / " + records;
     }
-    std::vector<int> ListReports() const {
-        return {ws.ListReport.begin(), ws.ListReport.begin() + ws.ListCount};
-    }
-    std::vector<int> ListRecords() const {
-        return {ws.ListRecord.begin(), ws.ListRecord.begin() + ws.ListCount};
+    void ExpectToldOnce(const std::string& part) const {
+        ASSERT_EQ(dialogs.messages.size(), 1u) << ::testing::PrintToString(dialogs.messages);
+        EXPECT_NE(dialogs.messages[0].find(part), std::string::npos) << dialogs.messages[0];
     }
 
     TempDir root;
