@@ -22,7 +22,7 @@ orvane_demo_write_settings() {
 orvane_demo_serve() {
     local testset="$1" ports="$2" log="$3"
     shift 3
-    local child=""
+    local child="" disconnected=false
     trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; wait; exit 0' TERM INT
     while :; do
         "$testset" "$@" --com 1 --ports-dir "$ports" >/dev/null 2>>"$log" &
@@ -32,7 +32,7 @@ orvane_demo_serve() {
         child=""
         case "$status" in
         0) ;; # the programme ran out
-        3) echo "Demo: disconnected; the simulated test set waits on COM 1 for the next Connect." ;;
+        3) disconnected=true ;;
         130 | 143) exit 0 ;; # stopped by Ctrl-C or kill, with the rest of the demo
         *)
             echo "Demo: the simulated test set failed (exit status $status):" >&2
@@ -40,7 +40,12 @@ orvane_demo_serve() {
             exit "$status"
             ;;
         esac
+        # A program that exits disconnects too; the demo stops the loop during this pause.
         sleep 1
+        if $disconnected; then
+            echo "Demo: disconnected; the simulated test set waits on COM 1 for the next Connect."
+            disconnected=false
+        fi
     done
 }
 
