@@ -104,13 +104,14 @@ TEST_F(IndexRoundTrip, TextRecordFilesStayByteIdenticalOverManyCycles) {
 }
 
 // An index as the older Windows program wrote it: C:\PLX\VESK\ paths, CR LF, a record file
-// that already gained an empty first line, a missing record file, stray lines and kinds.
+// that already gained an empty first line, missing record files, stray lines and kinds.
 TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirectory) {
     WriteFile(indexPath(),
               "-\r\nWORKSPACE_12052026-034512AM\r\nAcme Telecom\r\nJ. Smith\r\n4711\r\n\r\n"
               " 1 C:\\PLX\\VESK\\12052026-035651AM.txt\r\n   RECORD:  12052026-035651AM\r\n"
               " 1 C:\\PLX\\VESK\\12052026-035700AM.txt\r\n   RECORD:  12052026-035700AM\r\n"
               " 2 C:\\PLX\\VESK\\12052026-040112AM.doc\r\n   GRAPH:    12052026-040112AM\r\n"
+              " 2 C:\\PLX\\VESK\\12052026-040116AM.doc\r\n   GRAPH:    12052026-040116AM\r\n"
               " 3 C:\\PLX\\VESK\\12052026-040113AM.txt\r\n   RECORD:  12052026-040113AM\r\n"
               "1 C:\\PLX\\VESK\\12052026-040114AM.txt\r\n"
               "  1 C:\\PLX\\VESK\\12052026-040115AM.txt\r\n"
@@ -127,7 +128,7 @@ TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirect
 
     EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-034512AM", "Site B"})) << "no fresh report";
     EXPECT_EQ(ws.ReportField[1], (Fields{"", "Acme Telecom", "J. Smith", "4711", ""}));
-    ASSERT_EQ(ws.RecordCount[1], 2) << "the missing file and the stray kinds are dropped";
+    ASSERT_EQ(ws.RecordCount[1], 2) << "the missing files and the stray kinds are dropped";
     EXPECT_EQ(ws.RecordType[1][1], KindRecord);
     EXPECT_EQ(ws.RecordPath[1][1], recordPath("12052026-035651AM.txt"));
     EXPECT_EQ(ws.RecordText[1][1], "\r\n   RECORD:12052026-035651AM\r\nLEVEL -12.5 dBm");
