@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "ui/icons.h"
 #include "ui/splash_window.h"
+#include "ui/termination_signals.h"
 #include "workspace/data_paths.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ int RunApplication(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(LogoPixmap(64)));
     // The main window ends the program itself, after storing settings and the workspace.
     QApplication::setQuitOnLastWindowClosed(false);
+    QuitOnTerminationSignals();
 
     Program program(DefaultDataRoot());
     SplashWindow splash(QString::fromStdString(ProgramVersion()));

@@ -100,6 +100,7 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::Form_Load() {
     orvane::Form_Load(ctx_.ws, ctx_.win, ctx_.services, ctx_.settings, ctx_.port);
+    loaded_ = true;
     if (const std::optional<int> option = TargetOption(ctx_.ws.TypeOfTarget))
         form4_->SelectOption(*option);
     Reset_Progress(progress_, ctx_.win);
@@ -127,7 +128,10 @@ void MainWindow::ShutDown() {
     editSaveTimer_.stop();
     renderTimer_.stop();
     timer1_.stop();
-    orvane::Form_Unload(ctx_.ws, ctx_.services, ctx_.settings, ctx_.port);
+    // Quitting before the window was loaded (during the splash) must not replace the stored
+    // settings with the port's defaults.
+    if (loaded_)
+        orvane::Form_Unload(ctx_.ws, ctx_.services, ctx_.settings, ctx_.port);
     // The program ends with its main window; open dialogs go with it.
     QApplication::closeAllWindows();
     QCoreApplication::quit();

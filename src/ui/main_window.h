@@ -167,6 +167,7 @@ class MainWindow final : public QMainWindow {
     QTimer editSaveTimer_;            // writes edits ~2 s after the last keystroke
 
     QString saveDialogTitle_; // the Save dialog's title as last set (Save sets it)
+    bool loaded_ = false;     // Form_Load has run
     bool shutDown_ = false;
 };
 
