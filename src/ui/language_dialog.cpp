@@ -1,7 +1,7 @@
 #include "ui/language_dialog.h"
 
 #include "ui/dialog_buttons.h"
-#include <QDialogButtonBox>
+
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>

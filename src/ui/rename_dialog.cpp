@@ -3,7 +3,6 @@
 #include "platform/cp1252.h"
 #include "ui/dialog_buttons.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -5,7 +5,6 @@
 #include "ui/dialog_buttons.h"
 
 #include <QAbstractItemView>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>

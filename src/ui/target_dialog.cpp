@@ -4,7 +4,6 @@
 #include "ui/dialog_buttons.h"
 #include "ui/logic/target_selection.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
