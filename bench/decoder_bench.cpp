@@ -1,6 +1,7 @@
 // Decoding speed of the printer stream: a full-page graph of bit-image rows drawn into the
 // two pictures, then filed.
 
+#include "bench_port.h"
 #include "output/stamps.h"
 #include "serial/screen_loop.h"
 #include "workspace/disk_file_system.h"
@@ -34,23 +35,6 @@ class GridSurface final : public PictureSurface {
   private:
     std::vector<char> dots_;
     int textX_ = 0;
-};
-
-class IdlePort final : public SerialPort {
-  public:
-    int CommPort() const override { return 1; }
-    bool SetCommPort(int) override { return true; }
-    std::string Settings() const override { return "9600,n,8,1"; }
-    bool SetSettings(const std::string&) override { return true; }
-    bool Open() override { return true; }
-    void Close() override {}
-    bool IsOpen() const override { return true; }
-    std::string LastError() const override { return {}; }
-    void SetRts(bool) override {}
-    void SetInputMode(InputMode) override {}
-    std::size_t InBufferCount() const override { return 0; }
-    void DiscardInput() override {}
-    std::string Read(std::size_t) override { return {}; }
 };
 
 class SilentDialogs final : public Dialogs {
@@ -104,7 +88,7 @@ void BM_DecodeGraphPage(benchmark::State& state) {
     GridSurface imgScreen, imgTemp;
     NullClipboard clipboard;
     NullFiler filer;
-    IdlePort port;
+    BenchPort port;
     ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
 
     loop.Start(port);

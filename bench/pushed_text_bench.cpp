@@ -1,6 +1,7 @@
 // Speed of the pushed-text capture: a Tarn/TarnX screen arriving in small chunks, each
 // cleaned and appended to the record and the text view inside one receive event.
 
+#include "bench_port.h"
 #include "output/stamps.h"
 #include "serial/pushed_text_capture.h"
 #include "serial/pushed_text_cleaning.h"
@@ -15,24 +16,6 @@ namespace orvane {
 namespace {
 
 constexpr std::size_t ChunkSize = 64; // what a 9600 baud line delivers in about 70 ms
-
-class ChunkPort final : public SerialPort {
-  public:
-    std::string incoming;
-    int CommPort() const override { return 1; }
-    bool SetCommPort(int) override { return true; }
-    std::string Settings() const override { return "9600,n,8,1"; }
-    bool SetSettings(const std::string&) override { return true; }
-    bool Open() override { return true; }
-    void Close() override {}
-    bool IsOpen() const override { return true; }
-    std::string LastError() const override { return {}; }
-    void SetRts(bool) override {}
-    void SetInputMode(InputMode) override {}
-    std::size_t InBufferCount() const override { return incoming.size(); }
-    void DiscardInput() override { incoming.clear(); }
-    std::string Read(std::size_t) override { return std::exchange(incoming, {}); }
-};
 
 class SilentDialogs final : public Dialogs {
   public:
@@ -63,7 +46,7 @@ void BM_CaptureScreenInChunks(benchmark::State& state) {
     SilentDialogs dialogs;
     Services services{files, clock, dialogs,
                       (std::filesystem::temp_directory_path() / "orvane-bench-none").string()};
-    ChunkPort port;
+    BenchPort port;
     for (auto _ : state) {
         state.PauseTiming();
         Workspace ws;
