@@ -1,8 +1,11 @@
 #pragma once
 // The "OK" / "Cancel" pair every dialog of the window carries.
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+
+#include <functional>
 
 namespace orvane {
 
@@ -13,5 +16,9 @@ struct DialogButtons {
 };
 
 DialogButtons MakeOkCancelButtons(QWidget* dialog);
+
+// Lays out a dialog of option buttons in `frame` above OK and Cancel: OK runs `accept` and
+// hides the dialog, Cancel only hides it. Hidden, never destroyed, so the choice stays.
+void LayOutOptionDialog(QDialog* dialog, QWidget* frame, std::function<void()> accept);
 
 } // namespace orvane

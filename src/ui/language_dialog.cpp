@@ -3,7 +3,6 @@
 #include "ui/dialog_buttons.h"
 
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -25,17 +24,7 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
     column->addWidget(option1_);
     column->addWidget(option2_);
 
-    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        emit Accepted(SelectedLanguage());
-        hide();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutOptionDialog(this, frame, [this] { emit Accepted(SelectedLanguage()); });
 }
 
 std::optional<int> LanguageDialog::SelectedLanguage() const {

@@ -5,7 +5,6 @@
 #include "ui/logic/target_selection.h"
 
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -25,17 +24,7 @@ TargetDialog::TargetDialog(QWidget* parent) : QDialog(parent) {
         column->addWidget(options_[i]);
     }
 
-    const auto [buttons, ok, cancel] = MakeOkCancelButtons(this);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        emit Accepted(SelectedOption());
-        hide();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutOptionDialog(this, frame, [this] { emit Accepted(SelectedOption()); });
 }
 
 std::optional<int> TargetDialog::SelectedOption() const {
