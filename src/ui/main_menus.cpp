@@ -36,9 +36,14 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     AddSeparator(m.mnufile, "mnuhy12");
     m.mnuSave = AddEntry(m.mnufile, "mnuSave", QStringLiteral("&Save"));
     m.mnuSaveAs = AddEntry(m.mnufile, "mnuSaveAs", QStringLiteral("Save &As"));
+    m.mnuExportReportPdf =
+        AddEntry(m.mnufile, "mnuExportReportPdf", QStringLiteral("Export Report as P&DF..."));
+    m.mnuExportPicture =
+        AddEntry(m.mnufile, "mnuExportPicture", QStringLiteral("Export Picture..."));
     AddSeparator(m.mnufile, "mnuhy1");
     m.mnuPrintSetup = AddEntry(m.mnufile, "mnuPrintSetup", QStringLiteral("Print Setup"));
     m.mnuPrint = AddEntry(m.mnufile, "mnuPrint", QStringLiteral("&Print"));
+    m.mnuPrintReport = AddEntry(m.mnufile, "mnuPrintReport", QStringLiteral("Print &Report..."));
     AddSeparator(m.mnufile, "mnuhy2");
     m.mnuNewReport = AddEntry(m.mnufile, "mnuNewReport", QStringLiteral("New Workspace"));
     AddSeparator(m.mnufile, "mnuhy3");
@@ -65,6 +70,8 @@ MainMenus BuildMainMenus(QMenuBar* bar, QWidget* owner) {
     m.mnuRecordOpen = AddEntry(m.mnuContextMenu, "mnuRecordOpen", QStringLiteral("Open"));
     AddSeparator(m.mnuContextMenu, "mnuhy8");
     m.mnuRecordRename = AddEntry(m.mnuContextMenu, "mnuRecordRename", QStringLiteral("Rename"));
+    m.mnuRecordExportPdf =
+        AddEntry(m.mnuContextMenu, "mnuRecordExportPdf", QStringLiteral("Export Report as PDF..."));
     AddSeparator(m.mnuContextMenu, "mnuhy9");
     m.mnuRecordDelete = AddEntry(m.mnuContextMenu, "mnuRecordDelete", QStringLiteral("Delete"));
 

@@ -16,8 +16,11 @@ struct MainMenus {
     QAction* mnuLanguage = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuSaveAs = nullptr;
+    QAction* mnuExportReportPdf = nullptr;
+    QAction* mnuExportPicture = nullptr;
     QAction* mnuPrintSetup = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintReport = nullptr;
     QAction* mnuNewReport = nullptr;
     QAction* mnuExportToExcel = nullptr;
     QAction* mnuExportToWord = nullptr;
@@ -36,6 +39,7 @@ struct MainMenus {
     QMenu* mnuContextMenu = nullptr;
     QAction* mnuRecordOpen = nullptr;
     QAction* mnuRecordRename = nullptr;
+    QAction* mnuRecordExportPdf = nullptr;
     QAction* mnuRecordDelete = nullptr;
 };
 

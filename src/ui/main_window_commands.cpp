@@ -10,6 +10,7 @@
 #include "ui/logic/about_box.h"
 #include "ui/logic/language.h"
 #include "ui/logic/target_selection.h"
+#include "ui/report_export.h"
 #include "workspace/report_commands.h"
 
 #include <QFile>
@@ -53,6 +54,13 @@ void MainWindow::ConnectMenus() {
     on(menus_.mnuRecordRename, &MainWindow::mnuRecordRename_Click);
     on(menus_.mnuRecordDelete, &MainWindow::mnuRecordDelete_Click);
     connect(toolbar_, &MainToolbar::ButtonClick, this, &MainWindow::Toolbar1_ButtonClick);
+    const auto exportPdf = [this] { ExportReportPdf(ctx_, this); };
+    connect(menus_.mnuExportReportPdf, &QAction::triggered, this, exportPdf);
+    connect(menus_.mnuRecordExportPdf, &QAction::triggered, this, exportPdf);
+    connect(menus_.mnuExportPicture, &QAction::triggered, this,
+            [this] { ExportPicture(ctx_, this); });
+    connect(menus_.mnuPrintReport, &QAction::triggered, this,
+            [this] { PrintReport(ctx_, *printer_, this); });
 }
 
 void MainWindow::Toolbar1_ButtonClick(const QString& key) {
