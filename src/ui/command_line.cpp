@@ -12,6 +12,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstring>
@@ -97,6 +98,15 @@ class PdfExport {
                  << QFile::decodeName(
                         QByteArray::fromStdString(IndexPath(services_.dataRoot, family.keyword)))
                  << '\n';
+            return ExitFailed;
+        }
+        // The family's folder holds the index and the records: no PDF may land on one of them.
+        const QString records = QDir(QFile::decodeName(QByteArray::fromStdString(
+                                         TargetDirectory(services_.dataRoot, family.keyword))))
+                                    .canonicalPath();
+        const QString into = report ? QFileInfo(output).absolutePath() : output;
+        if (QDir(into).canonicalPath() == records) {
+            err_ << "Will not write into the folder of the records " << records << '\n';
             return ExitFailed;
         }
         ws_->TypeOfTarget = family.type;

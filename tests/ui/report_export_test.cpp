@@ -139,6 +139,13 @@ TEST_F(ReportExportTest, CommandLineSaysWhatIsWrongAndFails) {
         {{"--export-pdf", "vesk", "Site B", Pdf("no/such/folder/x.pdf")},
          ExitFailed,
          "Cannot write"},
+        {{"--export-pdf", "vesk", "Site B",
+          QString::fromStdString(DataPath("VESK/VESK.ini").string())},
+         ExitFailed,
+         "Will not write into the folder of the records"},
+        {{"--export-pdf", "vesk", "--all", QString::fromStdString(DataPath("VESK").string())},
+         ExitFailed,
+         "Will not write into the folder of the records"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.arguments), c.status) << c.arguments.join(' ').toStdString();
@@ -146,6 +153,7 @@ TEST_F(ReportExportTest, CommandLineSaysWhatIsWrongAndFails) {
         EXPECT_TRUE(out.isEmpty());
     }
     EXPECT_FALSE(fs::exists(dir.path() / "x.pdf"));
+    EXPECT_EQ(testing::ReadFile(DataPath("VESK/12052026-040113AM.doc")), "{\\rtf1}");
 
     EXPECT_EQ(Run({"--help"}), ExitDone);
     EXPECT_TRUE(out.contains(QStringLiteral("--export-pdf")));
