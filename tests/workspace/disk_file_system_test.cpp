@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 class DiskFiles : public ::testing::Test {
   protected:
     std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-    long Entries() const {
+    std::ptrdiff_t Entries() const {
         return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{});
     }
 
