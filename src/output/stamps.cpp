@@ -3,6 +3,10 @@
 #include <chrono>
 #include <ctime>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace orvane {
 namespace {
 
@@ -11,6 +15,7 @@ std::string TwoDigits(int value) {
     return text.size() < 2 ? "0" + text : text;
 }
 
+#ifndef _WIN32
 std::tm ToTm(const LocalTime& time) {
     std::tm tm{};
     tm.tm_year = time.year - 1900;
@@ -22,6 +27,7 @@ std::tm ToTm(const LocalTime& time) {
     tm.tm_isdst = -1;
     return tm;
 }
+#endif
 
 } // namespace
 
@@ -92,11 +98,35 @@ LocalTime SystemClock::Now() {
                      tm.tm_hour,        tm.tm_min,     tm.tm_sec};
 }
 
+#ifdef _WIN32
+// The C library's %X ignores the user's choice in the regional settings; the system's own
+// time formatting follows it, AM/PM designators included.
+std::string SystemClock::TimeText(const LocalTime& time) {
+    SYSTEMTIME system{};
+    system.wYear = static_cast<WORD>(time.year);
+    system.wMonth = static_cast<WORD>(time.month);
+    system.wDay = static_cast<WORD>(time.day);
+    system.wHour = static_cast<WORD>(time.hour);
+    system.wMinute = static_cast<WORD>(time.minute);
+    system.wSecond = static_cast<WORD>(time.second);
+    constexpr int WideSize = 64;
+    wchar_t wide[WideSize];
+    const int length =
+        GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &system, nullptr, wide, WideSize);
+    if (length <= 1)
+        return {};
+    char text[128];
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide, length - 1, text, sizeof text, nullptr, nullptr);
+    return std::string(text, static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+}
+#else
 std::string SystemClock::TimeText(const LocalTime& time) {
     const std::tm tm = ToTm(time);
     char text[64];
     const std::size_t length = std::strftime(text, sizeof text, "%X", &tm);
     return std::string(text, length);
 }
+#endif
 
 } // namespace orvane

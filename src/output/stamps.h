@@ -30,7 +30,8 @@ LocalTime AddSeconds(const LocalTime& time, int seconds);
 // adds one more CR LF (the word-processor export wants it, the spreadsheet export not).
 std::string Report_Header(const Workspace& ws, bool blankLine);
 
-// The local clock; TimeText follows the C library's %X under the user's LC_TIME.
+// The local clock; TimeText follows the C library's %X under the user's LC_TIME, on Windows
+// the time format of the user's regional settings.
 class SystemClock final : public Clock {
   public:
     LocalTime Now() override;

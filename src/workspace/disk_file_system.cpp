@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -27,6 +28,38 @@ Result Guarded(Result failure, Operation operation) noexcept {
         return failure;
     }
 }
+
+#ifdef _WIN32
+// Paths are 8-bit text in the ANSI code page, as the C library's own file calls (fopen)
+// and the dialogs hand them over; std::filesystem would read the bytes another way.
+std::wstring Wide(const std::string& path) {
+    const int size = static_cast<int>(path.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), length);
+    return wide;
+}
+
+fs::path NativePath(const std::string& path) {
+    return fs::path(Wide(path));
+}
+
+// Puts `temporary` in the place of `path` in one step. An existing file keeps its
+// attributes and security; a read-only one refuses to be replaced.
+bool MoveOver(const std::string& temporary, const std::string& path) {
+    const std::wstring from = Wide(temporary);
+    const std::wstring to = Wide(path);
+    if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                     nullptr))
+        return true;
+    return GetLastError() == ERROR_FILE_NOT_FOUND &&
+           MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+}
+#else
+const std::string& NativePath(const std::string& path) {
+    return path;
+}
+#endif
 
 int ProcessId() {
 #ifdef _WIN32
@@ -67,42 +100,42 @@ bool WriteWhole(const std::string& path, std::string_view bytes) {
 bool DiskFileSystem::Exists(const std::string& path) {
     return Guarded(false, [&] {
         std::error_code error;
-        return fs::exists(path, error);
+        return fs::exists(NativePath(path), error);
     });
 }
 
 bool DiskFileSystem::IsDirectory(const std::string& path) {
     return Guarded(false, [&] {
         std::error_code error;
-        return fs::is_directory(path, error);
+        return fs::is_directory(NativePath(path), error);
     });
 }
 
 bool DiskFileSystem::MakeDirectory(const std::string& path) {
     return Guarded(false, [&] {
         std::error_code error;
-        fs::create_directory(path, error);
-        return fs::is_directory(path, error);
+        fs::create_directory(NativePath(path), error);
+        return fs::is_directory(NativePath(path), error);
     });
 }
 
 bool DiskFileSystem::Remove(const std::string& path) {
     return Guarded(false, [&] {
         std::error_code error;
-        const fs::file_status status = fs::symlink_status(path, error);
+        const fs::file_status status = fs::symlink_status(NativePath(path), error);
         if (status.type() == fs::file_type::not_found)
             return true;
         if (status.type() == fs::file_type::directory)
             return false;
-        fs::remove(path, error);
-        return !error && !fs::exists(fs::symlink_status(path, error));
+        fs::remove(NativePath(path), error);
+        return !error && !fs::exists(fs::symlink_status(NativePath(path), error));
     });
 }
 
 std::optional<std::string> DiskFileSystem::Read(const std::string& path) {
     return Guarded(std::optional<std::string>{}, [&]() -> std::optional<std::string> {
         std::error_code error;
-        if (fs::is_directory(path, error))
+        if (fs::is_directory(NativePath(path), error))
             return std::nullopt;
         std::FILE* file = std::fopen(path.c_str(), "rb");
         if (!file)
@@ -123,16 +156,20 @@ std::optional<std::string> DiskFileSystem::Read(const std::string& path) {
 bool DiskFileSystem::Write(const std::string& path, std::string_view bytes) {
     return Guarded(false, [&] {
         std::error_code error;
-        if (fs::is_directory(path, error))
+        if (fs::is_directory(NativePath(path), error))
             return false;
         const std::string temporary = TemporaryNameBeside(path);
         bool replaced = WriteWhole(temporary, bytes);
         if (replaced) {
+#ifdef _WIN32
+            replaced = MoveOver(temporary, path);
+#else
             fs::rename(temporary, path, error);
             replaced = !error;
+#endif
         }
         if (!replaced) {
-            fs::remove(temporary, error);
+            fs::remove(NativePath(temporary), error);
             return false;
         }
         return true;
@@ -142,7 +179,7 @@ bool DiskFileSystem::Write(const std::string& path, std::string_view bytes) {
 bool DiskFileSystem::Append(const std::string& path, std::string_view bytes) {
     return Guarded(false, [&] {
         std::error_code error;
-        if (fs::is_directory(path, error))
+        if (fs::is_directory(NativePath(path), error))
             return false;
         std::FILE* file = std::fopen(path.c_str(), "ab");
         if (!file)
@@ -156,24 +193,33 @@ bool DiskFileSystem::Append(const std::string& path, std::string_view bytes) {
 
 bool DiskFileSystem::Copy(const std::string& from, const std::string& to) {
     return Guarded(false, [&] {
+#ifdef _WIN32
+        // std::filesystem's copy_file of MinGW refuses to overwrite an existing file.
+        return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
+#else
         std::error_code error;
         return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
+#endif
     });
 }
 
 bool DiskFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
     return Guarded(false, [&] {
 #ifdef _WIN32
-        // The read-only attribute is set exactly when no write permission is left.
-        constexpr fs::perms writeBits =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        const std::wstring wide = Wide(path);
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return false;
+        const DWORD wanted = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
+                                      : attributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
+        return wanted == attributes ||
+               SetFileAttributesW(wide.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL) != 0;
 #else
-        constexpr fs::perms writeBits = fs::perms::owner_write;
-#endif
         std::error_code error;
-        fs::permissions(path, writeBits,
+        fs::permissions(path, fs::perms::owner_write,
                         readOnly ? fs::perm_options::remove : fs::perm_options::add, error);
         return !error;
+#endif
     });
 }
 

@@ -43,7 +43,7 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
-    // The time rendered in the user's standard time format (the C library's %X).
+    // The time rendered in the user's standard time format.
     virtual std::string TimeText(const LocalTime& time) = 0;
 };
 

@@ -38,7 +38,7 @@ TEST_F(SaveTest, AppendsEveryByteOfTheTextOnEverySave) {
     Save(DirFile("site"));
 
     EXPECT_EQ(ReadFile(DirFile("site.txt")), "LINE 1\r\nLEVEL  -12.5 dB\r\n" + allBytes + "\r\n");
-    EXPECT_EQ(ws.SaveFolder, dir.str() + "/");
+    EXPECT_EQ(ws.SaveFolder, dir.str() + PathSeparator);
     EXPECT_FALSE(std::filesystem::exists(DirFile("site.doc")));
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -35,6 +35,25 @@ TEST(Stamps, PadTheDigitsEndInTheTimeFormatsSuffixAndMoveOnAcrossDaysAndYears) {
     }
 }
 
+// The suffix comes from the system's own rendering of the time: the designator of a 12-hour
+// format, or the seconds where the format ends in them.
+TEST(Stamps, TheSystemClocksTimeTextEndsTheStampInItsDesignatorOrTheSeconds) {
+    SystemClock clock;
+    const struct {
+        LocalTime time;
+        const char* twelveHour;
+        const char* seconds;
+    } rows[] = {
+        {{2004, 3, 5, 15, 4, 5}, "150405PM", "15040505"},
+        {{2004, 3, 5, 9, 7, 3}, "090703AM", "09070303"},
+    };
+    for (const auto& [time, twelveHour, seconds] : rows) {
+        const std::string text = clock.TimeText(time);
+        const std::string stamp = TimeStamp(time, text);
+        EXPECT_TRUE(stamp == twelveHour || stamp == seconds) << text;
+    }
+}
+
 TEST(ReportHeader, HasEmptyFieldsWhenNoReportIsOpen) {
     Workspace ws;
     for (const std::int16_t none : {std::int16_t{0}, std::int16_t{-1}, std::int16_t{32767}}) {

@@ -47,6 +47,25 @@ TEST_F(DiskFiles, WriteReplacesTheFileAtomicallyByteForByteAndLeavesNothingBesid
     EXPECT_EQ(Entries(), 4) << "a failed write leaves nothing behind";
 }
 
+// Names are 8-bit text (on Windows in the ANSI code page): every operation finds the file
+// the others made, whatever bytes its name holds.
+TEST_F(DiskFiles, NamesWithEightBitCharactersReachTheSameFileInEveryOperation) {
+    const std::string name = At("M\xFCnchen \x80\x8A\x9F.txt");
+    const std::string copy = At("\x80 copy");
+    ASSERT_TRUE(disk.Write(name, "one"));
+    ASSERT_TRUE(disk.Append(name, "two"));
+    EXPECT_TRUE(disk.Exists(name));
+    EXPECT_FALSE(disk.IsDirectory(name));
+    EXPECT_EQ(disk.Read(name), "onetwo");
+    ASSERT_TRUE(disk.Copy(name, copy));
+    EXPECT_EQ(disk.Read(copy), "onetwo");
+    EXPECT_TRUE(disk.SetReadOnly(name, true) && disk.SetReadOnly(name, false));
+    EXPECT_TRUE(disk.Remove(name) && disk.Remove(copy));
+    EXPECT_FALSE(disk.Exists(name) || disk.Exists(copy));
+    EXPECT_TRUE(disk.MakeDirectory(name));
+    EXPECT_TRUE(disk.IsDirectory(name));
+}
+
 TEST_F(DiskFiles, EachOperationDoesItsOneJobOrFailsWithoutSideEffects) {
     ASSERT_TRUE(disk.Append(At("a"), "one\r\n"));
     ASSERT_TRUE(disk.Append(At("a"), "two\r\n"));
@@ -59,6 +78,11 @@ TEST_F(DiskFiles, EachOperationDoesItsOneJobOrFailsWithoutSideEffects) {
     };
     ASSERT_TRUE(disk.SetReadOnly(At("b"), true));
     EXPECT_FALSE(writable());
+#ifdef _WIN32
+    // The read-only attribute also keeps the file from being replaced.
+    EXPECT_FALSE(disk.Write(At("b"), "new"));
+    EXPECT_EQ(ReadFile(At("b")), "one\r\ntwo\r\n");
+#endif
     ASSERT_TRUE(disk.SetReadOnly(At("b"), false));
     EXPECT_TRUE(writable());
     EXPECT_TRUE(disk.Remove(At("a")));

@@ -2,6 +2,7 @@
 
 #include "workspace/index_file.h"
 
+#include "support/scoped_env.h"
 #include "workspace_world.h"
 
 #include <filesystem>
@@ -144,6 +145,63 @@ TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirect
     EXPECT_NE(ReadFile(indexPath()).find(" 1 " + recordPath("12052026-035651AM.txt") + "\r\n"),
               std::string::npos)
         << "record lines carry the native path";
+}
+
+// On Windows the data root is C:\PLX itself, as the older program had it; a machine whose
+// C:\PLX already holds records is left alone.
+class IndexInTheDataRoot : public IndexRoundTrip {
+  protected:
+    void SetUp() override {
+#ifdef _WIN32
+        const ScopedEnv noRoot("KAVREL_DATA_ROOT", nullptr);
+        ASSERT_EQ(DefaultDataRoot(), "C:\\PLX");
+        if (fs::exists(DefaultDataRoot()))
+            GTEST_SKIP() << "C:\\PLX exists and is not a test's to change";
+        services.dataRoot = DefaultDataRoot();
+        claimed_ = true;
+        ASSERT_TRUE(files.MakeDirectory(services.dataRoot) && files.MakeDirectory(targetDir()));
+#endif
+    }
+    void TearDown() override {
+        if (!claimed_)
+            return;
+        files.SetReadOnly(indexPath(), false);
+        fs::remove_all(services.dataRoot);
+    }
+
+  private:
+    bool claimed_ = false;
+};
+
+TEST_F(IndexInTheDataRoot, TheOlderProgramsReadOnlyIndexIsReplacedByteForByte) {
+    const std::string dir = targetDir() + PathSeparator;
+    const std::string index =
+        "-\r\nWORKSPACE_12052026-034512AM\r\nAcme Telecom\r\nJ. Smith\r\n4711\r\n\r\n"
+        " 1 " +
+        dir +
+        "12052026-035651AM.txt\r\n   RECORD:  12052026-035651AM\r\n"
+        " 2 " +
+        dir +
+        "12052026-040112AM.doc\r\n   GRAPH:    12052026-040112AM\r\n#\r\n"
+        "-\r\nSite B\r\n\r\n\r\n\r\n\r\n#\r\n";
+    const std::string older = "\r\n   RECORD:12052026-035651AM\r\nLEVEL -12.5 dBm\r\n";
+    ASSERT_TRUE(files.Write(indexPath(), index) && files.SetReadOnly(indexPath(), true));
+    ASSERT_TRUE(files.Write(recordPath("12052026-035651AM.txt"), older));
+    ASSERT_TRUE(files.Write(recordPath("12052026-040112AM.doc"), "{\\rtf1}"));
+
+    ws = Workspace{};
+    ws.TargetDir = "VESK";
+    Loading_Workspace(ws, win, services);
+    ASSERT_EQ(ws.RecordCount[1], 2);
+    EXPECT_EQ(ws.RecordPath[1][1], dir + "12052026-035651AM.txt");
+    ASSERT_TRUE(Create_iniFile(ws, services));
+
+    EXPECT_EQ(ReadFile(indexPath()), index);
+    EXPECT_FALSE(IndexWritable());
+    EXPECT_EQ(ReadFile(recordPath("12052026-035651AM.txt")), older);
+    SaveAndReload();
+    EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-034512AM", "Site B"}));
+    EXPECT_EQ(ws.RecordText[1][1], "\r\n   RECORD:12052026-035651AM\r\nLEVEL -12.5 dBm");
 }
 
 } // namespace

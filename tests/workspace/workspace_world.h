@@ -64,8 +64,8 @@ class WorkspaceWorld : public ::testing::Test {
         std::filesystem::create_directories(targetDir());
     }
 
-    std::string targetDir() const { return TargetDirectory(root.str(), "VESK"); }
-    std::string indexPath() const { return IndexPath(root.str(), "VESK"); }
+    std::string targetDir() const { return TargetDirectory(services.dataRoot, "VESK"); }
+    std::string indexPath() const { return IndexPath(services.dataRoot, "VESK"); }
     std::string recordPath(const std::string& name) const { return JoinPath(targetDir(), name); }
 
     // A closed report at the end of the list, as loading leaves it.
