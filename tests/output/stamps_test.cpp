@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <string_view>
+#include <windows.h>
+#endif
+
 namespace orvane {
 namespace {
 
@@ -47,10 +52,19 @@ TEST(Stamps, TheSystemClocksTimeTextEndsTheStampInItsDesignatorOrTheSeconds) {
         {{2004, 3, 5, 15, 4, 5}, "150405PM", "15040505"},
         {{2004, 3, 5, 9, 7, 3}, "090703AM", "09070303"},
     };
+#ifdef _WIN32
+    // The user's regional time format decides, not the C library's 24-hour default.
+    wchar_t format[80] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STIMEFORMAT, format, 80);
+    const bool designatorLast = std::wstring_view(format).ends_with(L"tt");
+#endif
     for (const auto& [time, twelveHour, seconds] : rows) {
         const std::string text = clock.TimeText(time);
         const std::string stamp = TimeStamp(time, text);
         EXPECT_TRUE(stamp == twelveHour || stamp == seconds) << text;
+#ifdef _WIN32
+        EXPECT_EQ(stamp, designatorLast ? twelveHour : seconds) << text;
+#endif
     }
 }
 
