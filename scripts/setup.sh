@@ -15,6 +15,10 @@ ORVANE_PACKAGES=(
 # What scripts/fuzz needs besides: clang with its libFuzzer and sanitizer runtimes.
 ORVANE_FUZZ_PACKAGES=(cmake ninja-build clang-14 libclang-rt-14-dev)
 
+# What scripts/test --windows needs: the MinGW-w64 cross compiler, Wine to run its programs,
+# and the GoogleTest sources (libgtest-dev ships them in /usr/src/googletest).
+ORVANE_WINDOWS_PACKAGES=(cmake ninja-build mingw-w64 wine libgtest-dev)
+
 orvane_install_packages() {
     local missing=()
     for package in "$@"; do
@@ -26,7 +30,9 @@ orvane_install_packages() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Waits for another apt run on the machine to finish instead of failing at once.
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -o DPkg::Lock::Timeout=600 -y -qq \
+        --no-install-recommends "${missing[@]}"
 }
 
 orvane_build() {
