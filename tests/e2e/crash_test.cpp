@@ -3,6 +3,7 @@
 // is killed with SIGKILL once the index on disk lists two records; the workspace is then
 // read back from disk as the next start of the program reads it.
 
+// Needs POSIX pseudo-terminals (the simulated test set).
 #ifndef _WIN32
 
 #include "e2e_fixture.h"

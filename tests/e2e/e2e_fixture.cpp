@@ -1,5 +1,6 @@
 #include "e2e_fixture.h"
 
+// Needs POSIX pseudo-terminals (the simulated test set).
 #ifndef _WIN32
 
 #include "platform/cp1252.h"

@@ -4,6 +4,7 @@
 // the test set plays (its --dump) by the capture's rules, written here apart from the
 // program's code. Stamps are taken from the disk.
 
+// Needs POSIX pseudo-terminals (the simulated test set).
 #ifndef _WIN32
 
 #include "output/document_picture_filer.h"

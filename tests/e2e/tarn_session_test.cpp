@@ -1,6 +1,7 @@
 // A Tarn/TarnX test set pushes its screens into the real window over a pseudo-terminal: the
 // capture must file them on disk byte for byte, however the link ends.
 
+// Needs POSIX pseudo-terminals (the simulated test set).
 #ifndef _WIN32
 
 #include "e2e_fixture.h"

@@ -2,6 +2,7 @@
 // pseudo-terminal into the real window: the text record, the two picture documents and the
 // scratch document must be on disk as the printer stream draws them.
 
+// Needs POSIX pseudo-terminals (the simulated test set).
 #ifndef _WIN32
 
 #include "e2e_fixture.h"

@@ -1,4 +1,5 @@
 // The port on a pseudo-terminal made by the test: the test writes the far end.
+// Needs POSIX pseudo-terminals (posix_openpt).
 #ifndef _WIN32
 
 #include "platform/com_ports.h"

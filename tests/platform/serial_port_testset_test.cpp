@@ -1,5 +1,6 @@
 // The port against the simulated test set program, end to end over a pseudo-terminal, and
 // what that program plays.
+// Needs POSIX pseudo-terminals and the simulated test set, a POSIX program.
 #ifndef _WIN32
 
 #include "platform/com_ports.h"

@@ -1,5 +1,6 @@
 #include "support/pty_testset.h"
 
+// Needs POSIX pseudo-terminals, posix_spawn and signals.
 #ifndef _WIN32
 
 #include <cerrno>

@@ -2,6 +2,7 @@
 // Runs the simulated test set (the program named by KAVREL_TESTSET) for a test: it publishes
 // a pseudo-terminal as COM<n> and plays a test set's transmissions once a reader opens it.
 
+// Needs POSIX pseudo-terminals, posix_spawn and signals.
 #ifndef _WIN32
 
 #include <chrono>
