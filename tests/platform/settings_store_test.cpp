@@ -27,8 +27,8 @@ TEST(QtSettingsStoreTest, ValuesSurviveIntoTheNextRunExactlyUnderTheirSections) 
     QtSettingsStore next;
     for (const auto& [section, key, value] : values)
         EXPECT_EQ(next.Read(section, key), value) << section << "/" << key;
-    // The file's format; Windows keeps the settings in the registry instead.
 #ifndef _WIN32
+    // The file's format; Windows keeps the settings in the registry instead.
     const std::string written = testing::ReadFile(folder.path() / "Kavrel" / "Kavrel.conf");
     EXPECT_NE(written.find("[CommPort]\nLastCommPort=3\n"), std::string::npos) << written;
 #endif
