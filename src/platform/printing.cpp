@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -109,15 +108,6 @@ void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& i
     }
     if (!printed)
         dialogs.Message(PrinterMessage);
-}
-
-QPrintDialog* ShowPrintSetup(QPrinter& printer, QWidget* parent) {
-    auto* dialog = new QPrintDialog(&printer, parent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Print Setup"));
-    dialog->setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    dialog->open();
-    return dialog;
 }
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
-// File > Print and Print Setup. The window keeps one QPrinter for the run: Print Setup
-// chooses its printer and page, Print then uses them.
+// File > Print. The window keeps one QPrinter for the run: Print Setup (a dialog of the
+// window) chooses its printer and page, Print then uses them.
 
 #include "workspace/services.h"
 #include "workspace/window_state.h"
@@ -10,9 +10,6 @@
 #include <QStringList>
 
 #include <string_view>
-
-class QPrintDialog;
-class QWidget;
 
 namespace orvane {
 
@@ -38,9 +35,5 @@ QStringList PrintLines(std::string_view text, int columns);
 // Text1, else of Text2. Any failure shows " Please install a printer! ".
 void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& imgTemp,
                       Dialogs& dialogs);
-
-// Print Setup: opens the printer dialog on `printer`, window-modal over `parent`; OK applies
-// the choice to `printer`, Cancel changes nothing. The dialog deletes itself when closed.
-QPrintDialog* ShowPrintSetup(QPrinter& printer, QWidget* parent);
 
 } // namespace orvane

@@ -31,6 +31,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* command1 = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     command1->setObjectName(QStringLiteral("Command1"));
+    command1->setDefault(true);
     connect(command1, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* grid = new QGridLayout(this);
@@ -45,13 +46,15 @@ AboutDialog::AboutDialog(QWidget* parent)
 
 void AboutDialog::Form_Load(const std::string& title, const std::string& version,
                             const std::string& support) {
-    show();
-    raise();
-    activateWindow();
     lblVersion_->setText(FromCp1252(version));
     lblTitle_->setText(FromCp1252(title));
     // The support text breaks its lines with CR LF; the label wants plain line feeds.
     label1_->setText(FromCp1252(support).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Filled first, so that the box is centred over the window at its final size.
+    adjustSize();
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace orvane

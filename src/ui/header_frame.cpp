@@ -26,6 +26,9 @@ HeaderFrame::HeaderFrame(QWidget* parent)
     }
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    // Tab reads the frame as the eye does: the boxes first, then the buttons beside them.
+    setTabOrder(boxes_.back(), cmdOK_);
+    setTabOrder(cmdOK_, cmdCancel_);
 
     // Company, Technician and Ticket/Order side by side; Comments below across all three.
     auto* fields = new QGridLayout;

@@ -9,7 +9,11 @@ namespace orvane {
 
 LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QString());
+    // No caption of its own. An empty title would make the window system show the
+    // application's name, which is the main window's caption: a blank keeps it empty.
+    setWindowTitle(QStringLiteral(" "));
+    // A screen reader still needs to say what the dialog is for: its frame's caption.
+    setAccessibleName(QStringLiteral("Language"));
     setModal(false);
 
     auto* frame = new QGroupBox(QStringLiteral("Language"), this);

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -52,7 +53,11 @@ MainWindow::MainWindow(WindowContext context, QWidget* parent)
     ConnectTimers();
     // Ending the session quits the application without closing this window first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ShutDown);
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    // The design size, but never larger than the screen (a small one, or a large scale).
+    QSize size(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 MainWindow::~MainWindow() = default;
@@ -87,6 +92,8 @@ void MainWindow::BuildStatusBar() {
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panels_[i]->setFrameShape(QFrame::Panel);
         panels_[i]->setFrameShadow(QFrame::Sunken);
+        // Equal thirds whatever the texts say, so the panels never jump.
+        panels_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         stsStatus->addWidget(panels_[i], 1);
     }
     progressBar1_ = new QProgressBar(stsStatus);
@@ -94,6 +101,11 @@ void MainWindow::BuildStatusBar() {
     progressBar1_->setRange(0, 100);
     progressBar1_->setTextVisible(false);
     progressBar1_->setMaximumWidth(160);
+    progressBar1_->setAccessibleName(QStringLiteral("Progress"));
+    // Its place is kept while it is hidden, so the panels keep their widths when it shows.
+    QSizePolicy keepPlace = progressBar1_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    progressBar1_->setSizePolicy(keepPlace);
     progressBar1_->hide();
     stsStatus->addPermanentWidget(progressBar1_);
 }

@@ -10,6 +10,7 @@
 #include "ui/logic/about_box.h"
 #include "ui/logic/language.h"
 #include "ui/logic/target_selection.h"
+#include "ui/print_setup_dialog.h"
 #include "ui/report_export.h"
 #include "workspace/report_commands.h"
 
@@ -153,7 +154,9 @@ void MainWindow::mnuSave_Click(bool saveAs) {
 }
 
 void MainWindow::mnuPrintSetup_Click() {
-    ShowPrintSetup(*printer_, this);
+    auto* dialog = new PrintSetupDialog(*printer_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void MainWindow::mnuPrint_Click() {

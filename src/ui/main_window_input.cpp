@@ -29,6 +29,7 @@ void MainWindow::ConnectInput() {
     connect(list1_, &RecordListView::Click, this, &MainWindow::List1_Click);
     connect(list1_, &RecordListView::DblClick, this, &MainWindow::List1_DblClick);
     connect(list1_, &RecordListView::MouseUp, this, &MainWindow::List1_MouseUp);
+    connect(list1_, &RecordListView::DeleteKey, this, &MainWindow::mnuRecordDelete_Click);
     connect(frame2_->Text1(), &TextBoxView::UserEdited, this, &MainWindow::Text1_Change);
     connect(frame2_->Text2(), &TextBoxView::UserEdited, this, &MainWindow::Text2_Change);
     connect(frame2_->scrGraphic(), &QScrollBar::valueChanged, this, &MainWindow::scrGraphic_Change);

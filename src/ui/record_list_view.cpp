@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace orvane {
@@ -53,6 +54,31 @@ void RecordListView::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         emit DblClick(currentRow());
+}
+
+void RecordListView::keyPressEvent(QKeyEvent* event) {
+    const int line = currentRow();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       modifiers == Qt::NoModifier;
+    const bool menu = (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+                      (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    const bool remove = event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier;
+    if (line < 0 || !(enter || menu || remove)) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // The menu opens over the line it acts on, where a right click on it would open it.
+    const QPoint atLine = viewport()->mapToGlobal(visualItemRect(item(line)).center());
+    if (enter) {
+        emit DblClick(line);
+        emit MouseUp(Qt::LeftButton, atLine);
+    } else if (menu) {
+        emit MouseUp(Qt::RightButton, atLine);
+    } else {
+        emit DeleteKey();
+    }
 }
 
 } // namespace orvane

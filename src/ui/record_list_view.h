@@ -2,6 +2,8 @@
 // List1, the record list. It reports the user's clicks as the procedures expect them: a
 // selection change, a double click, and every button release. A right-button press does not
 // move the current line, so the context menu acts on the line that was current before.
+// The keyboard reaches the same procedures: Enter is a double click on the current line,
+// the Menu key and Shift+F10 a right click on it, Delete the context menu's Delete.
 
 #include "workspace/workspace.h"
 
@@ -22,11 +24,13 @@ class RecordListView final : public QListWidget {
     void Click(int line);
     void DblClick(int line);
     void MouseUp(Qt::MouseButton button, QPoint globalPosition);
+    void DeleteKey();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool rendering_ = false;

@@ -51,6 +51,8 @@ TextBoxView::TextBoxView(QWidget* parent) : QPlainTextEdit(parent) {
     font.setFixedPitch(true);
     setFont(font);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the list, as in every other box of the window; it never types.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!rendering_)
             emit UserEdited();

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QPageLayout>
-#include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -161,15 +160,6 @@ TEST_F(PrintTest, EveryFailureAsksForAPrinter) {
     Print("", QImage(10, 10, QImage::Format_RGB32));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, " Please install a printer! "))
         << "no printer, a failed text job, a failed picture job";
-}
-
-TEST_F(PrintTest, PrintSetupWorksOnTheGivenPrinterAndCancelChangesNothing) {
-    QPrintDialog* dialog = ShowPrintSetup(printer, nullptr);
-    EXPECT_EQ(dialog->printer(), &printer);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Setup"));
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->reject();
-    EXPECT_EQ(printer.outputFileName(), pdf);
 }
 
 } // namespace

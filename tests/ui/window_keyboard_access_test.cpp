@@ -1,0 +1,194 @@
+// The window without a mouse and through a screen reader: the list's keys do what its mouse
+// gestures do, Tab reads the window in order, every dialog takes Enter and Escape, and the
+// controls are found in the accessibility tree by role and name. Also the window's tidiness:
+// steady status panels, the About box centred, nothing cut off at the opening size.
+
+#include "window_fixture.h"
+
+#include "ui/print_setup_dialog.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include <functional>
+
+namespace orvane::ui_testing {
+namespace {
+
+const QString Report1 = "WORKSPACE_12052026-010000AM";
+const QString Report2 = "WORKSPACE_12052026-020000AM";
+const QString Record1 = "   RECORD:  12052026-010100AM";
+const QString Record2 = "   RECORD:  12052026-010200AM";
+
+class KeyboardAccessTest : public WindowTest {
+  protected:
+    KeyboardAccessTest() : window(Started()) {
+        r1 = AddReport(Report1.toStdString());
+        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
+        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
+        AddReport(Report2.toStdString());
+        window.Render();
+    }
+
+    // Moves the list's current line to `line` with the arrow keys.
+    void GoToLine(int line) {
+        RecordListView* list = window.List1();
+        list->setFocus();
+        if (list->currentRow() < 0)
+            QTest::keyClick(list, Qt::Key_Home);
+        while (list->currentRow() != line)
+            QTest::keyClick(list, list->currentRow() < line ? Qt::Key_Down : Qt::Key_Up);
+    }
+
+    MainWindow& window;
+    int r1 = 0;
+};
+
+TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoesOnTheCurrentLine) {
+    const QStringList folded{Report1, Report2};
+    const QStringList unfolded{Report1, Record1, Record2, Report2};
+    const struct {
+        const char* what;
+        int line;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QStringList lines;
+        QString shown; // Text1 afterwards
+        bool menu;
+    } steps[] = {
+        {"Enter unfolds a report", 0, Qt::Key_Return, {}, unfolded, "", false},
+        {"Enter on the keypad opens a record", 2, Qt::Key_Enter, Qt::KeypadModifier, unfolded,
+         "LOSS 3 dB\nOK", false},
+        {"the Menu key opens the context menu",
+         1,
+         Qt::Key_Menu,
+         {},
+         unfolded,
+         "LOSS 3 dB\nOK",
+         true},
+        {"Shift+F10 opens it too", 3, Qt::Key_F10, Qt::ShiftModifier, unfolded, "LOSS 3 dB\nOK",
+         true},
+        {"Delete asks first and removes the line",
+         1,
+         Qt::Key_Delete,
+         {},
+         {Report1, Record2, Report2},
+         "LOSS 3 dB\nOK",
+         false},
+        {"Enter folds an open report", 0, Qt::Key_Return, {}, folded, "LOSS 3 dB\nOK", false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        GoToLine(step.line);
+        QTest::keyClick(window.List1(), step.key, step.modifiers);
+        QMenu* menu = window.Menus().mnuContextMenu;
+        EXPECT_EQ(menu->isVisible(), step.menu);
+        if (menu->isVisible()) {
+            EXPECT_EQ(run->ws.ListSelection, step.line) << "the menu acts on the current line";
+            EXPECT_TRUE(menu->geometry().contains(window.List1()->viewport()->mapToGlobal(
+                window.List1()->visualItemRect(window.List1()->item(step.line)).center())));
+            QTest::keyClick(menu, Qt::Key_Escape);
+            EXPECT_FALSE(menu->isVisible());
+        }
+        EXPECT_EQ(ListLines(window), step.lines);
+        EXPECT_EQ(window.Frame2()->Text1()->toPlainText(), step.shown);
+    }
+    EXPECT_EQ(run->dialogs.confirmations,
+              std::vector<std::string>{"Are you sure you want to remove the Record?"});
+    EXPECT_EQ(window.windowTitle(), "Kavrel::" + Report1);
+    EXPECT_EQ(run->ws.RecordText[r1][1], "LOSS 3 dB\r\nOK") << "no key typed into the record";
+}
+
+TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
+    const QStringList order{"Text1", "List1", "Text3",     "Text4", "Text5",
+                            "Text6", "cmdOK", "cmdCancel", "Text1"};
+    window.Frame2()->Text1()->setFocus();
+    for (const auto& [key, modifiers, expected] :
+         {std::tuple{Qt::Key_Tab, Qt::NoModifier, order},
+          std::tuple{Qt::Key_Backtab, Qt::ShiftModifier,
+                     QStringList(order.rbegin(), order.rend())}}) {
+        QStringList visited{window.focusWidget()->objectName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(window.focusWidget(), key, modifiers);
+            visited << window.focusWidget()->objectName();
+        }
+        EXPECT_EQ(visited, expected);
+    }
+    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().isEmpty());
+}
+
+// Every dialog of the window: Escape cancels it, Enter presses its default button, OK.
+TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
+    run->ws.VersionLabel = "1.0";
+    const auto printSetup = [this] { return window.findChild<PrintSetupDialog*>(); };
+    const struct {
+        const char* what;
+        std::function<void()> open; // opens the dialog and makes a choice in it
+        std::function<QDialog*()> dialog;
+        std::function<bool()> applied; // the choice reached the window; none: nothing to see
+    } dialogs[] = {
+        {"Target",
+         [&] {
+             window.Menus().mnuTarget->trigger();
+             window.Form4()->Option(2)->setChecked(true);
+         },
+         [&] { return window.Form4(); },
+         [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
+        {"Language",
+         [&] {
+             window.Menus().mnuLanguage->trigger();
+             window.Form6()->Option2()->setChecked(true);
+         },
+         [&] { return window.Form6(); },
+         [&] { return window.Frame3()->Labels()[0]->text() == "Firma"; }},
+        {"Rename",
+         [&] {
+             GoToLine(1);
+             window.Menus().mnuRecordRename->trigger();
+             Type(window.Form5()->findChild<QLineEdit*>("Text1"), "ABCDEFGHIJKLMNOP");
+         },
+         [&] { return window.Form5(); },
+         [&] { return ListLines(window).contains("ABCDEFGHIJKLMNOP"); }},
+        {"About", [&] { window.Menus().mnuAbout->trigger(); }, [&] { return window.Form2(); },
+         nullptr},
+        {"Serial Port Settings", [&] { window.Menus().mnuConnect->trigger(); },
+         [&] { return window.Form3(); }, [&] { return run->ws.Connected; }},
+        {"Print Setup",
+         [&] {
+             window.Menus().mnuPrintSetup->trigger();
+             printSetup()->Landscape()->setChecked(true);
+         },
+         printSetup,
+         [&] {
+             window.Menus().mnuPrintSetup->trigger();
+             const bool landscape = printSetup()->Landscape()->isChecked();
+             printSetup()->reject();
+             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+             return landscape;
+         }},
+    };
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.what);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            d.open();
+            QPointer<QDialog> dialog = d.dialog();
+            ASSERT_TRUE(dialog && dialog->isVisible());
+            auto* ok = dialog->findChild<QPushButton*>("cmdOK");
+            if (!ok)
+                ok = dialog->findChild<QPushButton*>("Command1");
+            ASSERT_TRUE(ok && ok->isDefault());
+            EXPECT_EQ(ok->text(), "OK");
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog.data(), key);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(!dialog || !dialog->isVisible());
+            if (d.applied) {
+                EXPECT_EQ(d.applied(), key == Qt::Key_Return);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace orvane::ui_testing
