@@ -17,7 +17,12 @@ void EnsureResources() {
 
 QIcon ThemedIcon(const QString& themeName, const QString& fallback) {
     EnsureResources();
-    return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/icons/%1.png").arg(fallback)));
+    // Both sizes, whatever the scale the program started at: a window may move to a screen
+    // of twice the scale (QIcon alone adds only the variant of the starting scale).
+    QIcon pictures;
+    pictures.addFile(QStringLiteral(":/icons/%1.png").arg(fallback));
+    pictures.addFile(QStringLiteral(":/icons/%1@2x.png").arg(fallback));
+    return QIcon::fromTheme(themeName, pictures);
 }
 
 QPixmap LogoPixmap(int size) {

@@ -32,8 +32,11 @@ void MainWindow::Render() {
     const QString caption = FromCp1252(win.Caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
-    if (frame1_->title() != FromCp1252(win.Frame1Caption))
+    if (frame1_->title() != FromCp1252(win.Frame1Caption)) {
         frame1_->setTitle(FromCp1252(win.Frame1Caption));
+        // A list does not take its name from its frame by itself; a screen reader needs it.
+        list1_->setAccessibleName(FromCp1252(win.Frame1Caption));
+    }
     if (frame2_->title() != FromCp1252(win.Frame2Caption))
         frame2_->setTitle(FromCp1252(win.Frame2Caption));
 

@@ -190,5 +190,120 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
     }
 }
 
+// The object of the first node of the window's accessibility tree with `role` and `name`.
+QObject* FindAccessible(QWidget* window, QAccessible::Role role, const QString& name) {
+    std::function<QObject*(QAccessibleInterface*)> find = [&](QAccessibleInterface* node) {
+        if (!node)
+            return static_cast<QObject*>(nullptr);
+        if (node->role() == role && node->text(QAccessible::Name) == name)
+            return node->object();
+        for (int i = 0; i < node->childCount(); ++i) {
+            if (QObject* found = find(node->child(i)))
+                return found;
+        }
+        return static_cast<QObject*>(nullptr);
+    };
+    return find(QAccessible::queryAccessibleInterface(window));
+}
+
+TEST_F(KeyboardAccessTest, ScreenReaderFindsEveryControlByRoleAndName) {
+    QAccessible::setActive(true);
+    const auto find = [this](QAccessible::Role role, const QString& name) {
+        return FindAccessible(&window, role, name);
+    };
+    for (QAction* button : window.Toolbar1()->actions()) {
+        if (!button->isSeparator())
+            EXPECT_EQ(find(QAccessible::Button, button->toolTip()),
+                      window.Toolbar1()->widgetForAction(button))
+                << button->toolTip().toStdString();
+    }
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    run->win.ProgressVisible = true;
+    run->win.ProgressValue = 40;
+    window.Render();
+
+    const struct {
+        QAccessible::Role role;
+        QString name;
+        QObject* control;
+    } controls[] = {
+        {QAccessible::List, "Record List", window.List1()},
+        {QAccessible::EditableText, "Report", window.Frame2()->Text1()},
+        {QAccessible::EditableText, "Firma", window.Frame3()->Boxes()[0]},
+        {QAccessible::EditableText, "Techniker", window.Frame3()->Boxes()[1]},
+        {QAccessible::EditableText, "Auftrag", window.Frame3()->Boxes()[2]},
+        {QAccessible::EditableText, "Kommentar", window.Frame3()->Boxes()[3]},
+        {QAccessible::Button, "Save User's Info", window.Frame3()->cmdOK()},
+        {QAccessible::StaticText, "Disconnected", window.StatusPanel(0)},
+        {QAccessible::StaticText, "Serial Port : ", window.StatusPanel(1)},
+        {QAccessible::StaticText, "Target:Vesk/VeskM", window.StatusPanel(2)},
+        {QAccessible::ProgressBar, "Progress", window.ProgressBar1()},
+    };
+    for (const auto& c : controls)
+        EXPECT_EQ(find(c.role, c.name), c.control) << c.name.toStdString();
+    EXPECT_EQ(find(QAccessible::EditableText, "Company"), nullptr) << "the name follows the label";
+    QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(window.ProgressBar1());
+    EXPECT_EQ(progress->valueInterface()->currentValue().toInt(), 40);
+
+    // The text view is named by its frame's caption, whatever record it shows.
+    QTest::keyClick(window.List1(), Qt::Key_Home);
+    QTest::keyClick(window.List1(), Qt::Key_Return);
+    QTest::keyClick(window.List1(), Qt::Key_Down);
+    QTest::keyClick(window.List1(), Qt::Key_Return);
+    EXPECT_EQ(find(QAccessible::EditableText, Record1), window.Frame2()->Text1());
+}
+
+TEST_F(KeyboardAccessTest, TheWindowStaysTidy) {
+    // Opened at its size, every label, button and toolbar button shows whole.
+    window.StatusPanel(1)->setText("Serial Port:Com 1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible() ||
+            !(qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget)))
+            continue;
+        SCOPED_TRACE(widget->objectName().toStdString() + " " + widget->metaObject()->className());
+        const QSize whole = qobject_cast<QLabel*>(widget)
+                                ? static_cast<QLabel*>(widget)->minimumSizeHint()
+                                : widget->sizeHint();
+        EXPECT_GE(widget->width(), whole.width());
+        EXPECT_GE(widget->height(), whole.height());
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+    }
+    // The toolbar pictures come in a second size for screens at twice the scale.
+    for (QAction* button : window.Toolbar1()->actions()) {
+        if (!button->isSeparator())
+            EXPECT_EQ(button->icon().pixmap(window.Toolbar1()->iconSize(), 2.0).size(),
+                      window.Toolbar1()->iconSize() * 2);
+    }
+
+    // The status panels keep their widths when the progress bar shows.
+    const auto widths = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return QList<int>{window.StatusPanel(0)->width(), window.StatusPanel(1)->width(),
+                          window.StatusPanel(2)->width()};
+    };
+    const QList<int> before = widths();
+    run->win.ProgressVisible = true;
+    window.Render();
+    EXPECT_TRUE(window.ProgressBar1()->isVisible());
+    EXPECT_EQ(widths(), before);
+
+    // The About box opens centred over the window.
+    window.move(40, 30);
+    window.Menus().mnuAbout->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QPoint offset =
+        window.Form2()->frameGeometry().center() - window.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+
+    // The Language dialog has a blank caption: an empty one would be shown as the
+    // application's name, which is also the main window's caption.
+    window.Menus().mnuLanguage->trigger();
+    const QString title = window.Form6()->windowTitle();
+    EXPECT_TRUE(!title.isEmpty() && title.trimmed().isEmpty());
+    EXPECT_NE(QAccessible::queryAccessibleInterface(window.Form6())->text(QAccessible::Name),
+              window.windowTitle());
+}
+
 } // namespace
 } // namespace orvane::ui_testing
