@@ -212,10 +212,11 @@ TEST_F(KeyboardAccessTest, ScreenReaderFindsEveryControlByRoleAndName) {
         return FindAccessible(&window, role, name);
     };
     for (QAction* button : window.Toolbar1()->actions()) {
-        if (!button->isSeparator())
-            EXPECT_EQ(find(QAccessible::Button, button->toolTip()),
-                      window.Toolbar1()->widgetForAction(button))
-                << button->toolTip().toStdString();
+        if (button->isSeparator())
+            continue;
+        EXPECT_EQ(find(QAccessible::Button, button->toolTip()),
+                  window.Toolbar1()->widgetForAction(button))
+            << button->toolTip().toStdString();
     }
     ChooseLanguage(window, &LanguageDialog::Option2);
     run->win.ProgressVisible = true;
@@ -271,9 +272,10 @@ TEST_F(KeyboardAccessTest, TheWindowStaysTidy) {
     }
     // The toolbar pictures come in a second size for screens at twice the scale.
     for (QAction* button : window.Toolbar1()->actions()) {
-        if (!button->isSeparator())
-            EXPECT_EQ(button->icon().pixmap(window.Toolbar1()->iconSize(), 2.0).size(),
-                      window.Toolbar1()->iconSize() * 2);
+        if (button->isSeparator())
+            continue;
+        EXPECT_EQ(button->icon().pixmap(window.Toolbar1()->iconSize(), 2.0).size(),
+                  window.Toolbar1()->iconSize() * 2);
     }
 
     // The status panels keep their widths when the progress bar shows.
@@ -295,14 +297,6 @@ TEST_F(KeyboardAccessTest, TheWindowStaysTidy) {
     const QPoint offset =
         window.Form2()->frameGeometry().center() - window.frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 2);
-
-    // The Language dialog has a blank caption: an empty one would be shown as the
-    // application's name, which is also the main window's caption.
-    window.Menus().mnuLanguage->trigger();
-    const QString title = window.Form6()->windowTitle();
-    EXPECT_TRUE(!title.isEmpty() && title.trimmed().isEmpty());
-    EXPECT_NE(QAccessible::queryAccessibleInterface(window.Form6())->text(QAccessible::Name),
-              window.windowTitle());
 }
 
 } // namespace
