@@ -30,6 +30,7 @@ PrintSetupDialog::PrintSetupDialog(QPrinter& printer, QWidget* parent)
     printerBox_->addItems(QPrinterInfo::availablePrinterNames());
     printerBox_->setCurrentIndex(printerBox_->findText(printer_.printerName()));
     printerBox_->setEnabled(printerBox_->count() > 0);
+    printerBox_->setPlaceholderText(QStringLiteral("No printer installed"));
     FillPaperBox(printer_.pageLayout().pageSize());
     connect(printerBox_, &QComboBox::currentTextChanged, this,
             [this] { FillPaperBox(paperBox_->currentData().value<QPageSize>()); });
