@@ -1,6 +1,8 @@
 #include "ui/view_frame.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 
 namespace orvane {
 namespace {
@@ -22,6 +24,9 @@ ViewFrame::ViewFrame(QWidget* parent)
     scrGraphic_->setSingleStep(ScrollSmallChange);
     scrGraphic_->setPageStep(ScrollLargeChange);
     scrGraphic_->setRange(0, ScrollLargeChange);
+    // The scroll bar is no tab stop; the graph view is, and its arrow and page keys scroll.
+    imgScreen_->setFocusPolicy(Qt::StrongFocus);
+    imgScreen_->installEventFilter(this);
 
     auto* grid = new QGridLayout(this);
     grid->setSpacing(0);
@@ -35,6 +40,16 @@ ViewFrame::ViewFrame(QWidget* parent)
     text2_->hide();
     imgScreen_->hide();
     scrGraphic_->hide();
+}
+
+bool ViewFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgScreen_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End)
+            return QCoreApplication::sendEvent(scrGraphic_, event);
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void ViewFrame::resizeEvent(QResizeEvent* event) {

@@ -21,6 +21,7 @@ class ViewFrame final : public QGroupBox {
     QScrollBar* scrGraphic() const { return scrGraphic_; }
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

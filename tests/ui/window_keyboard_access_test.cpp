@@ -102,21 +102,36 @@ TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoesOnTheCurrentLine) {
 }
 
 TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
-    const QStringList order{"Text1", "List1", "Text3",     "Text4", "Text5",
-                            "Text6", "cmdOK", "cmdCancel", "Text1"};
-    window.Frame2()->Text1()->setFocus();
-    for (const auto& [key, modifiers, expected] :
-         {std::tuple{Qt::Key_Tab, Qt::NoModifier, order},
-          std::tuple{Qt::Key_Backtab, Qt::ShiftModifier,
-                     QStringList(order.rbegin(), order.rend())}}) {
-        QStringList visited{window.focusWidget()->objectName()};
-        for (int i = 1; i < order.size(); ++i) {
-            QTest::keyClick(window.focusWidget(), key, modifiers);
-            visited << window.focusWidget()->objectName();
+    // The text layout, then the picture layout, where the graph view takes the view's turn.
+    for (const QString view : {"Text1", "imgScreen"}) {
+        SCOPED_TRACE(view.toStdString());
+        if (view == "imgScreen")
+            ChooseTarget(window, 2);
+        const QStringList order{view,    "List1", "Text3",     "Text4", "Text5",
+                                "Text6", "cmdOK", "cmdCancel", view};
+        window.Frame2()->findChild<QWidget*>(view)->setFocus();
+        for (const auto& [key, modifiers, expected] :
+             {std::tuple{Qt::Key_Tab, Qt::NoModifier, order},
+              std::tuple{Qt::Key_Backtab, Qt::ShiftModifier,
+                         QStringList(order.rbegin(), order.rend())}}) {
+            QStringList visited{window.focusWidget()->objectName()};
+            for (int i = 1; i < order.size(); ++i) {
+                QTest::keyClick(window.focusWidget(), key, modifiers);
+                visited << window.focusWidget()->objectName();
+            }
+            EXPECT_EQ(visited, expected);
         }
-        EXPECT_EQ(visited, expected);
     }
-    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().isEmpty());
+    EXPECT_TRUE(run->win.Text1.text.empty());
+
+    // The graph scrolls by keyboard as its scroll bar would.
+    QScrollBar* bar = window.Frame2()->scrGraphic();
+    QTest::keyClick(window.Frame2()->imgScreen(), Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(window.Frame2()->imgScreen(), Qt::Key_Home);
+    QTest::keyClick(window.Frame2()->imgScreen(), Qt::Key_Down);
+    EXPECT_EQ(bar->value(), bar->singleStep());
+    EXPECT_EQ(window.Frame2()->imgScreen()->Offset(), bar->singleStep() / 10);
 }
 
 // Every dialog of the window: Escape cancels it, Enter presses its default button, OK.
