@@ -174,14 +174,16 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
          [&] {
              window.Menus().mnuPrintSetup->trigger();
              printSetup()->Landscape()->setChecked(true);
+             printSetup()->PaperBox()->setCurrentText("Letter / ANSI A");
          },
          printSetup,
          [&] {
              window.Menus().mnuPrintSetup->trigger();
-             const bool landscape = printSetup()->Landscape()->isChecked();
+             const bool applied = printSetup()->Landscape()->isChecked() &&
+                                  printSetup()->PaperBox()->currentText() == "Letter / ANSI A";
              printSetup()->reject();
              QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-             return landscape;
+             return applied;
          }},
     };
     for (const auto& d : dialogs) {
