@@ -2,7 +2,6 @@
 
 #include "ui/dialog_buttons.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPrinterInfo>
@@ -35,9 +34,6 @@ PrintSetupDialog::PrintSetupDialog(QPrinter& printer, QWidget* parent)
     connect(printerBox_, &QComboBox::currentTextChanged, this,
             [this] { FillPaperBox(paperBox_->currentData().value<QPageSize>()); });
 
-    auto* orientations = new QButtonGroup(this);
-    orientations->addButton(portrait_);
-    orientations->addButton(landscape_);
     (printer_.pageLayout().orientation() == QPageLayout::Landscape ? landscape_ : portrait_)
         ->setChecked(true);
     auto* orientationRow = new QHBoxLayout;
