@@ -8,9 +8,6 @@
 #include "ui/print_setup_dialog.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QStatusBar>
-#include <QToolButton>
 
 #include <functional>
 
