@@ -18,13 +18,17 @@ namespace orvane {
 // when the name holds neither.
 std::string SaveFolderOf(std::string_view chosenPath);
 
-// Appends the text and CR LF to chosenPath + ".txt". False when it could not be written.
+// `chosenPath` with `extension` (".txt", ".doc") added, unless it already ends in it in any
+// case: "site" gives "site.txt", "site.TXT" stays.
+std::string WithExtension(const std::string& chosenPath, std::string_view extension);
+
+// Appends the text and CR LF to chosenPath with ".txt". False when it could not be written.
 bool Save_Text(FileSystem& files, const std::string& chosenPath, std::string_view text);
 
 // Runs after the window's Save dialog; `chosenPath` is empty when the user cancelled, which
 // changes nothing. Otherwise SaveFolder follows the choice, a visible Text1 is appended to
-// "<chosen>.txt" and a visible graph (the picture of imgTemp, also put on the clipboard) is
-// filed as "<chosen>.doc". A file that cannot be written is reported.
+// the chosen name with ".txt" and a visible graph (the picture of imgTemp, also put on the
+// clipboard) is filed under it with ".doc". A file that cannot be written is reported.
 void mnuSave_Click(Workspace& ws, const WindowState& win, Services& services, Clipboard& clipboard,
                    const PictureSurface& imgTemp, const std::optional<std::string>& chosenPath);
 

@@ -103,9 +103,10 @@ void ScreenLoop::FilePicture() {
     if (!Locate_Capture_Record(ws_, capture_) ||
         ws_.RecordType[capture_.report][capture_.record] != KindGraph)
         return;
-    if (out_.filer.File(image, capture_.path))
+    if (out_.filer.File(image, capture_.path)) {
+        capture_.filed = true;
         savePoint_ = true;
-    else
+    } else
         services_.dialogs.Message("Can't save the picture to " + capture_.path + "!");
 }
 

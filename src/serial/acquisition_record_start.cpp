@@ -76,7 +76,7 @@ bool ScreenLoop::AddRecord(std::int16_t kind) {
         Stop();
         return false;
     }
-    capture_ = {ws_.ReportCount, n, ws_.RecordPath[ws_.ReportCount][n]};
+    capture_ = {ws_.ReportCount, n, ws_.RecordPath[ws_.ReportCount][n], false};
     savePoint_ = true;
     return true;
 }

@@ -28,6 +28,10 @@ void ScreenLoop::Start(SerialPort& port) {
     step_ = Step::TurnStart;
 }
 
+std::string ScreenLoop::LiveRecordPath() const {
+    return Running() && capture_.record != 0 && !capture_.filed ? capture_.path : std::string{};
+}
+
 void ScreenLoop::Stop() {
     step_ = Step::Stopped;
     backlog_.clear();

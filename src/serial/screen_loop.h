@@ -62,6 +62,10 @@ class ScreenLoop {
     void Feed(std::string_view bytes);
 
     bool Running() const { return step_ != Step::Stopped; }
+
+    // The file of the record the run still writes into (a text screen, or a picture not filed
+    // yet); empty when there is none.
+    std::string LiveRecordPath() const;
     const AcquisitionState& State() const { return state_; }
 
     // Called at the end of a Feed in which a record started or a picture was filed, so the

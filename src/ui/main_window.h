@@ -17,6 +17,7 @@
 #include "ui/record_list_view.h"
 #include "ui/rename_dialog.h"
 #include "ui/serial_settings_dialog.h"
+#include "ui/storable_text_guard.h"
 #include "ui/target_dialog.h"
 #include "ui/view_frame.h"
 #include "ui/window_context.h"
@@ -125,8 +126,10 @@ class MainWindow final : public QMainWindow {
     void List1_Click(int line);
     void List1_DblClick(int line);
     void List1_MouseUp(Qt::MouseButton button, QPoint globalPosition);
-    void Text1_Change();
-    void Text2_Change();
+    void Text1_Change(const TextBoxEdit& edit);
+    void Text2_Change(const TextBoxEdit& edit);
+    // A character the program cannot store was refused: a short note says why.
+    void ShowNotStorableNote();
     void scrGraphic_Change(int value);
 
     // A text edit reaches the disk shortly after the last keystroke.
@@ -158,6 +161,8 @@ class MainWindow final : public QMainWindow {
     QPointer<SerialSettingsDialog> form3_; // deleted when closed
     RenameDialog* form5_ = nullptr;
     LanguageDialog* form6_ = nullptr;
+
+    StorableTextGuard* guard_ = nullptr; // refuses what cannot be stored in every text box
 
     QTimer timer1_;                   // 500 ms silence counter of the pushed-text capture
     QTimer tmrProgressBarCounter_;    // 100 ms

@@ -14,8 +14,10 @@
 #include "ui/report_export.h"
 #include "workspace/report_commands.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 
 #include <map>
 
@@ -187,6 +189,9 @@ void MainWindow::mnuCopy_Click() {
 }
 
 void MainWindow::mnuPaste_Click() {
+    const bool textShown = ctx_.win.Text1.visible || ctx_.win.Text2.visible;
+    if (textShown && !guard_->Admits(QGuiApplication::clipboard()->text()))
+        return;
     ApplyEditOutcome(
         orvane::mnuPaste_Click(ctx_.ws, ctx_.win, ctx_.clipboard, CurrentSelections()));
 }
@@ -251,7 +256,7 @@ void MainWindow::Form5_cmdOK_Click() {
 }
 
 void MainWindow::mnuRecordDelete_Click() {
-    orvane::mnuRecordDelete_Click(ctx_.ws, ctx_.win, ctx_.services);
+    orvane::mnuRecordDelete_Click(ctx_.ws, ctx_.win, ctx_.services, screenLoop_->LiveRecordPath());
     SaveWorkspace();
     Render();
 }

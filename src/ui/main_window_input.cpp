@@ -6,11 +6,15 @@
 #include "workspace/index_file.h"
 #include "workspace/report_commands.h"
 
+#include <QStatusBar>
+
 namespace orvane {
 namespace {
 
 // Edits reach the disk this long after the last keystroke.
 constexpr int EditSaveDelayMs = 2000;
+// How long the status bar shows a note.
+constexpr int NoteMs = 5000;
 
 MouseButton ToMouseButton(Qt::MouseButton button) {
     switch (button) {
@@ -34,8 +38,13 @@ void MainWindow::ConnectInput() {
     connect(frame2_->Text2(), &TextBoxView::UserEdited, this, &MainWindow::Text2_Change);
     connect(frame2_->scrGraphic(), &QScrollBar::valueChanged, this, &MainWindow::scrGraphic_Change);
 
+    guard_ = new StorableTextGuard(this);
+    connect(guard_, &StorableTextGuard::Refused, this, &MainWindow::ShowNotStorableNote);
+    frame2_->Text1()->SetGuard(guard_);
+    frame2_->Text2()->SetGuard(guard_);
     const auto& boxes = frame3_->Boxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i]->setValidator(guard_);
         connect(boxes[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { ctx_.win.HeaderBox[i] = ToCp1252(text); });
     }
@@ -68,21 +77,32 @@ void MainWindow::List1_MouseUp(Qt::MouseButton button, QPoint globalPosition) {
     const bool popUp =
         orvane::List1_MouseUp(ctx_.ws, ctx_.win, ctx_.services, devices_, ToMouseButton(button));
     Render();
-    if (popUp)
+    // Empty space below the lines has no menu.
+    if (popUp && list1_->IsOverLine(globalPosition))
         menus_.mnuContextMenu->popup(globalPosition);
 }
 
-void MainWindow::Text1_Change() {
+void MainWindow::Text1_Change(const TextBoxEdit& edit) {
     TextBoxView* text1 = frame2_->Text1();
-    orvane::Text1_Change(ctx_.ws, ctx_.win, text1->Bytes());
-    text1->AcceptUserEdit(ctx_.win.Text1);
+    std::optional<std::string> text = text1->EditedText(ctx_.win.Text1, edit);
+    if (!text)
+        return;
+    orvane::Text1_Change(ctx_.ws, ctx_.win, std::move(*text));
+    text1->AcceptUserEdit(edit);
     ScheduleEditSave();
 }
 
-void MainWindow::Text2_Change() {
+void MainWindow::Text2_Change(const TextBoxEdit& edit) {
     TextBoxView* text2 = frame2_->Text2();
-    ctx_.win.Text2.text = text2->Bytes();
-    text2->AcceptUserEdit(ctx_.win.Text2);
+    std::optional<std::string> text = text2->EditedText(ctx_.win.Text2, edit);
+    if (!text)
+        return;
+    ctx_.win.Text2.text = std::move(*text);
+    text2->AcceptUserEdit(edit);
+}
+
+void MainWindow::ShowNotStorableNote() {
+    statusBar()->showMessage(QString::fromLatin1(NotStorableNote), NoteMs);
 }
 
 void MainWindow::scrGraphic_Change(int value) {

@@ -39,6 +39,9 @@ void RecordListView::Render(const Workspace& ws, int currentLine) {
 
 void RecordListView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
+        // The context menu acts on the line under the pointer: it becomes the current one.
+        if (const QModelIndex index = indexAt(event->position().toPoint()); index.isValid())
+            setCurrentRow(index.row());
         event->accept();
         return;
     }
@@ -48,6 +51,10 @@ void RecordListView::mousePressEvent(QMouseEvent* event) {
 void RecordListView::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
     emit MouseUp(event->button(), event->globalPosition().toPoint());
+}
+
+bool RecordListView::IsOverLine(QPoint globalPosition) const {
+    return indexAt(viewport()->mapFromGlobal(globalPosition)).isValid();
 }
 
 void RecordListView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 // List1, the record list. It reports the user's clicks as the procedures expect them: a
-// selection change, a double click, and every button release. A right-button press does not
-// move the current line, so the context menu acts on the line that was current before.
+// selection change, a double click, and every button release. A right-button press makes
+// the line under the pointer current, so the context menu acts on the line clicked.
 // The keyboard reaches the same procedures: Enter is a double click on the current line,
 // the Menu key and Shift+F10 a right click on it, Delete the context menu's Delete.
 
@@ -19,6 +19,9 @@ class RecordListView final : public QListWidget {
     // Shows lines 0..ListCount-1 of the list mirror with `currentLine` current (-1: none);
     // emits nothing.
     void Render(const Workspace& ws, int currentLine);
+
+    // True when a line lies under the screen position `globalPosition`.
+    bool IsOverLine(QPoint globalPosition) const;
 
   signals:
     void Click(int line);

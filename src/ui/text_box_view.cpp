@@ -1,8 +1,13 @@
 #include "ui/text_box_view.h"
 
 #include "platform/cp1252.h"
+#include "ui/storable_text_guard.h"
 
+#include <QDropEvent>
 #include <QFont>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -53,10 +58,8 @@ TextBoxView::TextBoxView(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on to the list, as in every other box of the window; it never types.
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!rendering_)
-            emit UserEdited();
-    });
+    setAcceptDrops(false);
+    connect(document(), &QTextDocument::contentsChange, this, &TextBoxView::OnContentsChange);
 }
 
 std::size_t TextBoxView::ShowableLength(const std::string& text) {
@@ -64,16 +67,16 @@ std::size_t TextBoxView::ShowableLength(const std::string& text) {
 }
 
 void TextBoxView::Render(const TextBox& box) {
-    if (!loaded_ || box.replaced != renderedReplaced_ || box.text.size() < renderedLength_)
+    if (!loaded_ || box.replaced != renderedReplaced_ || box.text.size() < shown_.size())
         Reload(box);
-    else if (ShowableLength(box.text) > renderedLength_)
+    else if (ShowableLength(box.text) > shown_.size())
         AppendTail(box);
 }
 
 void TextBoxView::Reload(const TextBox& box) {
     rendering_ = true;
-    renderedLength_ = ShowableLength(box.text);
-    setPlainText(FromCp1252(std::string_view(box.text).substr(0, renderedLength_)));
+    shown_ = box.text.substr(0, ShowableLength(box.text));
+    setPlainText(FromCp1252(shown_));
     rendering_ = false;
     renderedReplaced_ = box.replaced;
     loaded_ = true;
@@ -83,21 +86,133 @@ void TextBoxView::AppendTail(const TextBox& box) {
     const std::size_t showable = ShowableLength(box.text);
     QScrollBar* bar = verticalScrollBar();
     const bool followEnd = bar->value() == bar->maximum();
+    const std::string_view tail =
+        std::string_view(box.text).substr(shown_.size(), showable - shown_.size());
     rendering_ = true;
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    end.insertText(
-        FromCp1252(std::string_view(box.text).substr(renderedLength_, showable - renderedLength_)));
+    end.insertText(FromCp1252(tail));
     rendering_ = false;
-    renderedLength_ = showable;
+    shown_ += tail;
     if (followEnd)
         bar->setValue(bar->maximum());
 }
 
-void TextBoxView::AcceptUserEdit(const TextBox& box) {
-    renderedReplaced_ = box.replaced;
-    renderedLength_ = ShowableLength(box.text);
-    loaded_ = true;
+namespace {
+
+bool IsLineBreak(QChar ch) {
+    return ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator || ch == u'\n' ||
+           ch == u'\r';
+}
+
+// Whether the widget character `ch` shows the character of `text` at byte `at`: a line end
+// matches a line end of any kind, so that narrowing keeps the kind the text has.
+bool Shows(QChar ch, const std::string& text, std::size_t at) {
+    const char byte = text[at];
+    if (byte == '\r' || byte == '\n')
+        return IsLineBreak(ch);
+    return !IsLineBreak(ch) && FromCp1252(std::string_view(&byte, 1)).front() == ch;
+}
+
+// Where the character before byte `at` starts.
+std::size_t PreviousCharacter(const std::string& text, std::size_t at) {
+    return at >= 2 && text[at - 1] == '\n' && text[at - 2] == '\r' ? at - 2 : at - 1;
+}
+
+} // namespace
+
+void TextBoxView::OnContentsChange(int position, int charsRemoved, int charsAdded) {
+    if (rendering_)
+        return;
+    const QString now = document()->toRawText();
+    const std::size_t before = PositionOf(shown_, shown_.size());
+    // Qt reports the span it touched, counting the document's closing paragraph end and at
+    // times more than changed; the edit is narrowed to the characters that differ.
+    std::size_t at = std::min<std::size_t>(std::max(position, 0), before);
+    std::size_t removed = std::min<std::size_t>(std::max(charsRemoved, 0), before - at);
+    std::size_t added =
+        std::min<std::size_t>(std::max(charsAdded, 0), static_cast<std::size_t>(now.size()) -
+                                                           std::min<std::size_t>(at, now.size()));
+    if (at > static_cast<std::size_t>(now.size()) ||
+        before - removed != static_cast<std::size_t>(now.size()) - added) {
+        at = 0;
+        removed = before;
+        added = static_cast<std::size_t>(now.size());
+    }
+    std::size_t first = ByteOffsetOf(shown_, at);
+    std::size_t last = ByteOffsetOf(shown_, at + removed);
+    while (removed > 0 && added > 0 && Shows(now[static_cast<qsizetype>(at)], shown_, first)) {
+        first += CharacterLength(shown_, first);
+        ++at;
+        --removed;
+        --added;
+    }
+    while (removed > 0 && added > 0) {
+        const std::size_t previous = PreviousCharacter(shown_, last);
+        if (!Shows(now[static_cast<qsizetype>(at + added - 1)], shown_, previous))
+            break;
+        last = previous;
+        --removed;
+        --added;
+    }
+    if (removed == 0 && added == 0)
+        return;
+    emit UserEdited(
+        {{first, last - first},
+         EditorTextToBytes(now.mid(static_cast<qsizetype>(at), static_cast<qsizetype>(added)))});
+}
+
+std::optional<std::string> TextBoxView::EditedText(const TextBox& box,
+                                                   const TextBoxEdit& edit) const {
+    const TextSelection& range = edit.replaced;
+    if (box.replaced != renderedReplaced_ || range.start + range.length > box.text.size())
+        return std::nullopt;
+    std::string text = box.text;
+    text.replace(range.start, range.length, edit.inserted);
+    return text;
+}
+
+void TextBoxView::AcceptUserEdit(const TextBoxEdit& edit) {
+    shown_.replace(edit.replaced.start, edit.replaced.length, edit.inserted);
+}
+
+bool TextBoxView::Admits(const QString& text) const {
+    return !guard_ || guard_->Admits(text);
+}
+
+void TextBoxView::keyPressEvent(QKeyEvent* event) {
+    if (!Admits(event->text())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextBoxView::inputMethodEvent(QInputMethodEvent* event) {
+    if (!Admits(event->commitString())) {
+        QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+        QPlainTextEdit::inputMethodEvent(&withoutCommit);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TextBoxView::insertFromMimeData(const QMimeData* source) {
+    if (source && source->hasText() && !Admits(source->text()))
+        return;
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void TextBoxView::dragEnterEvent(QDragEnterEvent* event) {
+    event->ignore();
+}
+
+void TextBoxView::dragMoveEvent(QDragMoveEvent* event) {
+    event->ignore();
+}
+
+void TextBoxView::dropEvent(QDropEvent* event) {
+    event->ignore();
 }
 
 TextSelection TextBoxView::ByteSelection(const std::string& text) const {
@@ -117,10 +232,6 @@ void TextBoxView::SelectBytes(const std::string& text, TextSelection selection) 
     cursor.setPosition(clamp(PositionOf(text, selection.start + selection.length)),
                        QTextCursor::KeepAnchor);
     setTextCursor(cursor);
-}
-
-std::string TextBoxView::Bytes() const {
-    return EditorTextToBytes(document()->toRawText());
 }
 
 } // namespace orvane

@@ -69,6 +69,8 @@ void ClearTables(Workspace& ws, WindowState& win) {
     ClearList(ws, win);
     for (auto& box : win.HeaderBox)
         box.clear();
+    // The caption named a report of the tables just dropped.
+    win.Caption = WindowState{}.Caption;
 }
 
 // Reads the index file; nullopt (and the user told) when it exists but cannot be read.
@@ -207,8 +209,12 @@ bool Create_iniFile(Workspace& ws, Services& services) {
     return true;
 }
 
-void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
-                       PictureSurface* imgScreen) {
+namespace {
+
+enum class FreshReport { WhenLastHoldsRecords, Never };
+
+void LoadWorkspace(Workspace& ws, WindowState& win, Services& services, PictureSurface* imgScreen,
+                   FreshReport fresh) {
     if (ws.Loaded && ws.Dirty) {
         const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
         // The user has been told what could not be saved; reading the index over the same
@@ -229,15 +235,29 @@ void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
     }
     ClearView(win, imgScreen);
 
-    if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
-        mnuNewReport_Click(ws, win, services);
-    if (ws.ReportCount == 0)
-        mnuNewReport_Click(ws, win, services);
+    if (fresh == FreshReport::WhenLastHoldsRecords) {
+        if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
+            mnuNewReport_Click(ws, win, services);
+        if (ws.ReportCount == 0)
+            mnuNewReport_Click(ws, win, services);
+    }
 
     ws.Loaded = true;
     ws.LoadedTargetDir = ws.TargetDir;
     // A report added just now holds nothing that could be lost.
     ws.Dirty = false;
+}
+
+} // namespace
+
+void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
+                       PictureSurface* imgScreen) {
+    LoadWorkspace(ws, win, services, imgScreen, FreshReport::WhenLastHoldsRecords);
+}
+
+void Show_Saved_Reports(Workspace& ws, WindowState& win, Services& services,
+                        PictureSurface* imgScreen) {
+    LoadWorkspace(ws, win, services, imgScreen, FreshReport::Never);
 }
 
 } // namespace orvane

@@ -23,4 +23,10 @@ bool Create_iniFile(Workspace& ws, Services& services);
 void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
                        PictureSurface* imgScreen = nullptr);
 
+// The same load without the fresh report: the family's saved reports as they are, for
+// reviewing them without the test set (at start-up and after a change of family while the
+// link is down). No index gives an empty list.
+void Show_Saved_Reports(Workspace& ws, WindowState& win, Services& services,
+                        PictureSurface* imgScreen = nullptr);
+
 } // namespace orvane

@@ -16,6 +16,7 @@ inline constexpr std::string_view RemoveRecordQuestion =
     "Are you sure you want to remove the Record?";
 inline constexpr std::string_view RemoveReportQuestion =
     "Are you sure you want to remove the Report and remove all its contents?";
+inline constexpr std::string_view DisconnectFirstMessage = "Disconnect first!";
 
 // True when `report` names one of the live reports 1..ReportCount.
 bool IsLiveReport(const Workspace& ws, int report);
@@ -41,8 +42,12 @@ void cmdCancel_Click(WindowState& win);
 void Show_Report_Info(const Workspace& ws, WindowState& win, int line);
 
 // "Delete" on the selected line (WindowState::ListIndex): the record, or the report with all
-// its records. Each asks first; nothing happens without a selected line.
-void mnuRecordDelete_Click(Workspace& ws, WindowState& win, Services& services);
+// its records. Each asks first; nothing happens without a selected line. While the link is
+// up, the newest report (where captures go), the report holding the record being captured
+// and that record itself (its file `liveRecordPath`; empty when none) are refused with
+// "Disconnect first!".
+void mnuRecordDelete_Click(Workspace& ws, WindowState& win, Services& services,
+                           std::string_view liveRecordPath = {});
 void Record_Delete(Workspace& ws, WindowState& win, Services& services);
 void Report_Delete(Workspace& ws, WindowState& win, Services& services);
 

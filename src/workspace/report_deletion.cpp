@@ -62,11 +62,39 @@ void FollowCurrentReport(Workspace& ws, WindowState& win, int deleted) {
     }
 }
 
+bool HoldsRecordFile(const Workspace& ws, int report, std::string_view path) {
+    for (int n = 1; n <= ws.RecordCount[report] && n <= MaxRecords; ++n)
+        if (ws.RecordPath[report][n] == path)
+            return true;
+    return false;
+}
+
+// Lines whose deletion would pull the ground from under the capture: the report that
+// receives the next capture, and the record being captured with its report.
+bool FeedsCapture(const Workspace& ws, int line, std::string_view liveRecordPath) {
+    if (!ws.Connected || ws.Disconnected)
+        return false;
+    const int report = ws.ListReport[line];
+    const int record = ws.ListRecord[line];
+    if (!IsLiveReport(ws, report))
+        return false;
+    if (record != 0)
+        return !liveRecordPath.empty() && IsRecordIndex(record) &&
+               ws.RecordPath[report][record] == liveRecordPath;
+    return report == ws.ReportCount ||
+           (!liveRecordPath.empty() && HoldsRecordFile(ws, report, liveRecordPath));
+}
+
 } // namespace
 
-void mnuRecordDelete_Click(Workspace& ws, WindowState& win, Services& services) {
+void mnuRecordDelete_Click(Workspace& ws, WindowState& win, Services& services,
+                           std::string_view liveRecordPath) {
     if (!IsListLine(ws, win.ListIndex))
         return;
+    if (FeedsCapture(ws, win.ListIndex, liveRecordPath)) {
+        services.dialogs.Message(DisconnectFirstMessage);
+        return;
+    }
     ws.ListSelection = static_cast<std::int16_t>(win.ListIndex);
     if (ws.ListRecord[win.ListIndex] != 0)
         Record_Delete(ws, win, services);

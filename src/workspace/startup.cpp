@@ -53,6 +53,9 @@ void Form_Load(Workspace& ws, WindowState& win, Services& services, SettingsStor
     ws.RecordInEditor = false;
     ws.EditRecord = 0;
     ws.EditReport = 0;
+
+    // The saved reports can be reviewed, printed and exported without the test set.
+    Show_Saved_Reports(ws, win, services);
 }
 
 void Form_Unload(Workspace& ws, Services& services, SettingsStore& settings, SerialPort& port) {

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's load and the program's end, apart from the widget work: the settings
-// kept from the last run, the data root and target directory, the empty workspace; and at
+// kept from the last run, the data root and target directory, the saved reports; and at
 // the end the settings, the workspace index and the scratch document.
 
 #include "serial/serial_port.h"
@@ -21,7 +21,7 @@ inline constexpr char TypeOfTargetKey[] = "LastTypeOfTarget";
 
 // Restores port, line settings and target (Vesk/VeskM when none, or none that is a family,
 // is stored), creates the data root and the target's directory, shows the text view and the
-// English header labels, and leaves the port closed and the workspace empty.
+// English header labels, leaves the port closed and lists the target's saved reports.
 void Form_Load(Workspace& ws, WindowState& win, Services& services, SettingsStore& settings,
                SerialPort& port);
 

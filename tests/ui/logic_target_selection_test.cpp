@@ -3,6 +3,8 @@
 
 #include "logic_fixture.h"
 
+#include "workspace/report_commands.h"
+
 #include <optional>
 
 namespace orvane::ui_testing {
@@ -34,21 +36,37 @@ TEST_F(TargetSelectionTest, VeskToTarnWhileAGraphIsShown) {
     EXPECT_TRUE(DirectoryExists("TARN"));
 }
 
-TEST_F(TargetSelectionTest, TarnToOruEmptiesTheTextViewButNotTheOpenRecord) {
+// While the link is down the list follows the family: the family left is written first, the
+// new one's saved reports are listed as they are, with no fresh report added.
+TEST_F(TargetSelectionTest, TarnToOruEmptiesTheViewWritesTarnAndListsOnlyOrusOwnReports) {
     Ok(TarnOption);
     const int r = AddReport("WORKSPACE_12052026-034512AM");
     const int n = AddRecord(r, KindRecord, "record text", "12052026-035651AM");
+    const std::string path = services.dataRoot + "/TARN/12052026-035651AM.txt";
+    ws.RecordPath[r][n] = path;
+    ws.Dirty = true;
     DoubleClick(0);
     DoubleClick(1);
     ASSERT_EQ(win.Text1.text, "record text");
     Ok(OruOption);
     Text1_Change(ws, win, "typed into the emptied view");
-    EXPECT_EQ(ws.RecordText[r][n], "record text");
+    EXPECT_EQ(testing::ReadFile(path), "record text\r\n");
+    EXPECT_EQ(ws.ListCount + ws.ReportCount, 0) << "Oru has no saved reports";
     EXPECT_EQ(Layout(), "imgScreen scrGraphic");
     EXPECT_EQ(win.Frame2Caption, "Screen");
     EXPECT_EQ(ws.TargetDir, "ORU");
     EXPECT_EQ(port.inputMode, InputMode::Binary);
     EXPECT_TRUE(DirectoryExists("ORU"));
+
+    mnuNewReport_Click(ws, win, services);
+    Ok(TarnOption);
+    EXPECT_EQ(ws.ReportCount, 1);
+    EXPECT_EQ(ws.ListText[0], "WORKSPACE_12052026-034512AM");
+    EXPECT_EQ(ws.RecordText[1][1], "record text");
+    EXPECT_NE(testing::ReadFile(std::filesystem::path(services.dataRoot) / "ORU/ORU.ini")
+                  .find("WORKSPACE_"),
+              std::string::npos)
+        << "the report made under Oru is filed in Oru's index";
 }
 
 TEST_F(TargetSelectionTest, TarnShowsTheViewCaptionSavedByTheLastGraphFamilyOk) {

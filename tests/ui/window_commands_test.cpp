@@ -14,6 +14,7 @@ class CommandTest : public WindowTest {
     // A started window showing "AB", a line end and "SCREEN", with "SCR" selected (a line end
     // is one character in the widget and two bytes in the text), and "PASTED" on the clipboard.
     MainWindow& StartedWithText() {
+        std::filesystem::remove_all(DataPath({})); // what an earlier start filed
         MainWindow& window = Started();
         run->win.Text1.Set("AB\r\nSCREEN");
         window.Render();

@@ -1,6 +1,6 @@
 // The record list under the mouse and the record view: single clicks select, double clicks
 // open and fold reports and open records; the opened text record takes the user's edits
-// until the list is used; the context menu acts on the line current before.
+// until the list is used; the context menu acts on the line right-clicked.
 
 #include "window_fixture.h"
 
@@ -77,21 +77,31 @@ TEST_F(RecordViewTest, TypingChangesTheOpenedRecordUntilTheListIsClicked) {
         10000));
 }
 
-TEST_F(RecordViewTest, ContextMenuActsOnTheLineCurrentBeforeTheRightClick) {
+TEST_F(RecordViewTest, ContextMenuActsOnTheRightClickedLineAndEmptySpaceHasNone) {
     DoubleClickLine(window, 0);
-    ClickLine(window, 2);
+    ClickLine(window, 0);
+    QMenu* menu = window.Menus().mnuContextMenu;
     ClickLine(window, 1, Qt::RightButton);
-    EXPECT_TRUE(window.Menus().mnuContextMenu->isVisible());
-    window.Menus().mnuContextMenu->hide();
-    EXPECT_EQ(window.List1()->currentRow(), 2);
-    window.Menus().mnuRecordOpen->trigger();
-    EXPECT_EQ(window.Frame2()->Text1()->toPlainText(), "LOSS 3 dB\nOK");
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    EXPECT_EQ(window.List1()->currentRow(), 1);
+    window.Menus().mnuRecordRename->trigger();
+    window.Form5()->findChild<QLineEdit*>("Text1")->setText("Cable 7, far end");
+    Press(window.Form5(), "cmdOK");
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, "   Cable 7, far end", Record2, Report2}));
+    EXPECT_EQ(run->ws.ReportName[r1], Report1.toStdString());
 
+    ClickLine(window, 2, Qt::RightButton);
+    menu->hide();
     run->dialogs.answers = {false};
     window.Menus().mnuRecordDelete->trigger();
     EXPECT_EQ(window.List1()->count(), 4) << "not confirmed";
     window.Menus().mnuRecordDelete->trigger();
-    EXPECT_EQ(ListLines(window), (QStringList{Report1, Record1, Report2}));
+    EXPECT_EQ(ListLines(window), (QStringList{Report1, "   Cable 7, far end", Report2}));
+
+    QWidget* viewport = window.List1()->viewport();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(4, viewport->height() - 4));
+    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(RecordViewTest, RenameActsOnTheLineSelectedAtOkAndCancelChangesNothing) {

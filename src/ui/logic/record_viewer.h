@@ -38,7 +38,7 @@ void List1_DblClick(Workspace& ws, WindowState& win, int line);
 
 // A mouse button released over the list. Ends the editing link to the shown record, acts on
 // a preceding double click, and returns true when the window must pop up the context menu
-// (right button); the menu then acts on the line that was current before.
+// (right button); the menu then acts on the current line, the one the right click selected.
 [[nodiscard]] bool List1_MouseUp(Workspace& ws, WindowState& win, Services& services,
                                  RecordViewDevices& devices, MouseButton button);
 

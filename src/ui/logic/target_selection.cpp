@@ -1,6 +1,8 @@
 #include "ui/logic/target_selection.h"
 
 #include "workspace/data_paths.h"
+#include "workspace/index_file.h"
+#include "workspace/report_commands.h"
 
 #include <string>
 
@@ -80,7 +82,7 @@ bool ApplyTarget(Workspace& ws, WindowState& win, Services& services, std::int32
 
 bool mnuTarget_Click(const Workspace& ws, Dialogs& dialogs) {
     if (ws.Connected && !ws.Disconnected) {
-        dialogs.Message("Disconnect first!");
+        dialogs.Message(DisconnectFirstMessage);
         return false;
     }
     return true;
@@ -88,15 +90,21 @@ bool mnuTarget_Click(const Workspace& ws, Dialogs& dialogs) {
 
 void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, SerialPort& port,
                        GraphSurfaces& surfaces, std::optional<int> selectedOption) {
+    bool familyChanged = false;
     if (selectedOption && *selectedOption >= 0 &&
         *selectedOption < static_cast<int>(TargetFamilies.size())) {
         const TargetFamily& chosen = TargetFamilies[static_cast<std::size_t>(*selectedOption)];
-        if (chosen.type != ws.TypeOfTarget)
+        familyChanged = chosen.type != ws.TypeOfTarget;
+        if (familyChanged)
             ClearView(ws, win, surfaces);
         SetTargetState(ws, win, chosen);
     }
     if (const TargetFamily* current = FindTargetFamily(ws.TypeOfTarget))
         EnsureTargetDirectory(services, *current);
+    // The list follows the family, so that nothing of one family is ever filed into another
+    // family's index; the loading writes the previous family's changes first.
+    if (familyChanged && !(ws.Connected && !ws.Disconnected))
+        Show_Saved_Reports(ws, win, services, &surfaces.imgScreen);
 
     if (ws.VeskMode)
         ShowPictureLayout(ws, win, port);

@@ -46,7 +46,8 @@ bool ApplyTarget(Workspace& ws, WindowState& win, Services& services, std::int32
 
 // The target dialog's OK with option `selectedOption` (0-based; nothing when none is
 // selected): clears the view when the family changes, applies the family, switches the
-// window layout and the serial input mode. The window hides the dialog.
+// window layout and the serial input mode. A new family chosen while the link is down
+// brings its saved reports into the list. The window hides the dialog.
 void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, SerialPort& port,
                        GraphSurfaces& surfaces, std::optional<int> selectedOption);
 
