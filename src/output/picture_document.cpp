@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace orvane {
@@ -12,10 +13,7 @@ namespace {
 
 constexpr std::string_view PngSignature{"\x89PNG\r\n\x1a\n", 8};
 constexpr std::size_t HexDigitsPerLine = 128;
-// Letter paper with half-inch margins, grown when the picture would not fit on it.
-constexpr int PaperWidth = 12240;
-constexpr int PaperHeight = 15840;
-constexpr int Margin = 720;
+constexpr int Margin = 720; // half an inch on every side
 
 std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) {
     return (std::uint32_t(std::uint8_t(bytes[at])) << 24) |
@@ -180,17 +178,21 @@ bool IsIntactPng(std::string_view png, int& width, int& height) {
     return false;
 }
 
-std::string MakePictureDocument(const EncodedImage& image) {
+std::string MakePictureDocument(const EncodedImage& image, PaperSize paper) {
     static constexpr char Hex[] = "0123456789abcdef";
-    const int widthTwips = image.width * TwipsPerPixel;
-    const int heightTwips = image.height * TwipsPerPixel;
-    const int paperWidth = std::max(PaperWidth, widthTwips + 2 * Margin);
-    const int paperHeight = std::max(PaperHeight, heightTwips + 2 * Margin);
+    // The word processor scales the picture to the goal size; its pixels stay untouched.
+    const double ownWidth = double(image.width) * TwipsPerPixel;
+    const double ownHeight = double(image.height) * TwipsPerPixel;
+    const double scale =
+        std::min({1.0, std::max(paper.width - 2 * Margin, 1) / std::max(ownWidth, 1.0),
+                  std::max(paper.height - 2 * Margin, 1) / std::max(ownHeight, 1.0)});
+    const long long widthTwips = std::llround(ownWidth * scale);
+    const long long heightTwips = std::llround(ownHeight * scale);
 
     std::string rtf;
     rtf.reserve(image.png.size() * 2 + image.png.size() / HexDigitsPerLine * 2 + 512);
     rtf += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\r\n";
-    rtf += "\\paperw" + std::to_string(paperWidth) + "\\paperh" + std::to_string(paperHeight);
+    rtf += "\\paperw" + std::to_string(paper.width) + "\\paperh" + std::to_string(paper.height);
     rtf += "\\margl720\\margr720\\margt720\\margb720\r\n";
     rtf += "\\pard\\plain{\\pict\\pngblip\\picw" + std::to_string(image.width) + "\\pich" +
            std::to_string(image.height) + "\\picwgoal" + std::to_string(widthTwips) + "\\pichgoal" +
@@ -234,8 +236,8 @@ std::optional<EncodedImage> ReadPictureDocument(std::string_view rtf) {
 }
 
 bool Picture_To_Document(FileSystem& files, std::string_view dataRoot, const EncodedImage& image,
-                         const std::string& target) {
-    const std::string document = MakePictureDocument(image);
+                         const std::string& target, PaperSize paper) {
+    const std::string document = MakePictureDocument(image, paper);
     const bool written = files.Write(target, document);
     if (EnsureDataRoot(files, dataRoot))
         files.Write(TempDocPath(dataRoot), document);

@@ -15,8 +15,10 @@ namespace orvane {
 // Pixels per inch of the pictures: one pixel is 15 twips.
 inline constexpr int TwipsPerPixel = 15;
 
-// The RTF text of a one-picture document.
-std::string MakePictureDocument(const EncodedImage& image);
+// The RTF text of a one-picture document on `paper` with half-inch margins. The picture is
+// declared at its own size, or scaled down to the printable area where it would not fit;
+// the PNG itself stays as it is.
+std::string MakePictureDocument(const EncodedImage& image, PaperSize paper = {});
 
 // The first PNG picture of an RTF document, with the size the PNG itself declares; nothing
 // when the text holds no complete, intact PNG picture.
@@ -29,7 +31,7 @@ bool IsIntactPng(std::string_view png, int& width, int& height);
 // Writes the picture's document at `target` and a copy as the scratch document temp.doc in
 // the data root (made when missing). True when the target was written.
 bool Picture_To_Document(FileSystem& files, std::string_view dataRoot, const EncodedImage& image,
-                         const std::string& target);
+                         const std::string& target, PaperSize paper = {});
 
 // The picture of the document at `path`, read back; nothing when the file is missing or is
 // not a picture document.

@@ -5,10 +5,13 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -108,6 +111,19 @@ void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& i
     }
     if (!printed)
         dialogs.Message(PrinterMessage);
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+PaperSize LocalePaper() {
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    const QSizeF size = QPageSize(letter ? QPageSize::Letter : QPageSize::A4)
+                            .definitionSize(); // Letter in inches, A4 in millimetres
+    const double twipsPerUnit = letter ? 1440.0 : 1440.0 / 25.4;
+    return {static_cast<int>(std::lround(size.width() * twipsPerUnit)),
+            static_cast<int>(std::lround(size.height() * twipsPerUnit))};
 }
 
 } // namespace orvane

@@ -31,6 +31,9 @@ bool PrintText(QPrinter& printer, std::string_view text);
 // The text lines PrintText puts on paper for a given width in characters.
 QStringList PrintLines(std::string_view text, int columns);
 
+// The standard paper of the user's locale: Letter where US measures are used, else A4.
+PaperSize LocalePaper();
+
 // Print: the graph when imgScreen is visible (the picture of imgTemp), else the text of
 // Text1, else of Text2. Any failure shows " Please install a printer! ".
 void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& imgTemp,

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "platform/cp1252.h"
+#include "platform/printing.h"
 #include "ui/icons.h"
 #include "ui/splash_window.h"
 #include "ui/termination_signals.h"
@@ -17,7 +18,8 @@ std::string ProgramVersion() {
 }
 
 Program::Program(std::string dataRoot)
-    : services_{files_, clock_, dialogs_, std::move(dataRoot)}, filer_(files_, services_.dataRoot) {
+    : services_{files_, clock_, dialogs_, std::move(dataRoot), LocalePaper()},
+      filer_(files_, services_.dataRoot, services_.paper) {
     ws_.VersionLabel = ProgramVersion();
     window_ = std::make_unique<MainWindow>(WindowContext{ws_, win_, services_, settings_, port_,
                                                          clipboard_, imgScreen_, imgTemp_,

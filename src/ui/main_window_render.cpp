@@ -37,8 +37,8 @@ void MainWindow::Render() {
         // A list does not take its name from its frame by itself; a screen reader needs it.
         list1_->setAccessibleName(FromCp1252(win.Frame1Caption));
     }
-    if (frame2_->title() != FromCp1252(win.Frame2Caption))
-        frame2_->setTitle(FromCp1252(win.Frame2Caption));
+    if (frame2_->Caption() != FromCp1252(win.Frame2Caption))
+        frame2_->SetCaption(FromCp1252(win.Frame2Caption));
 
     RenderText();
     RenderGraph();

@@ -3,6 +3,7 @@
 #include "platform/com_ports.h"
 #include "platform/cp1252.h"
 #include "ui/dialog_buttons.h"
+#include "ui/elided_text.h"
 
 #include <QAbstractItemView>
 #include <QFile>
@@ -77,7 +78,7 @@ SerialSettingsDialog::SerialSettingsDialog(int commPort, const std::string& sett
         cboPort_->setItemData(i, FromCp1252(DescribeComPort(i + 1)), Qt::ToolTipRole);
     cboPort_->setItemDelegate(new ComPortDelegate(cboPort_));
     FitPortListToDevices();
-    device_ = new QLabel(this);
+    device_ = new ElidedLabel(this);
     device_->setObjectName(QStringLiteral("lblDevice"));
     device_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* pointAt = new QPushButton(QStringLiteral("Device..."), this);

@@ -14,7 +14,7 @@ constexpr int ScrollLargeChange = 4695; // also the bar's height in twips at des
 } // namespace
 
 ViewFrame::ViewFrame(QWidget* parent)
-    : QGroupBox(parent), text1_(new TextBoxView(this)), text2_(new TextBoxView(this)),
+    : ElidedGroupBox(parent), text1_(new TextBoxView(this)), text2_(new TextBoxView(this)),
       imgScreen_(new GraphView(this)), scrGraphic_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("Frame2"));
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -53,7 +53,7 @@ bool ViewFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ViewFrame::resizeEvent(QResizeEvent* event) {
-    QGroupBox::resizeEvent(event);
+    ElidedGroupBox::resizeEvent(event);
     // The scroll range is the bar's own height in twips: the picture scrolls one pixel per
     // ten units, so the deepest offset is one and a half view heights.
     scrGraphic_->setMaximum(layout()->contentsRect().height() * TwipsPerPixel);

@@ -1,16 +1,17 @@
 #pragma once
 // Frame2, the view area: the text views Text1 and Text2 laid over each other, and the graph
-// view imgScreen with its scroll bar scrGraphic at the same place.
+// view imgScreen with its scroll bar scrGraphic at the same place. Its caption, the shown
+// record's name, is cut to the frame's width.
 
+#include "ui/elided_text.h"
 #include "ui/graph_view.h"
 #include "ui/text_box_view.h"
 
-#include <QGroupBox>
 #include <QScrollBar>
 
 namespace orvane {
 
-class ViewFrame final : public QGroupBox {
+class ViewFrame final : public ElidedGroupBox {
     Q_OBJECT
   public:
     explicit ViewFrame(QWidget* parent = nullptr);

@@ -47,12 +47,19 @@ class Clock {
     virtual std::string TimeText(const LocalTime& time) = 0;
 };
 
+// A sheet of paper in twips (1/1440 inch); A4 unless the user's locale takes Letter.
+struct PaperSize {
+    int width = 11906;
+    int height = 16838;
+};
+
 // Everything a procedure may reach beyond the tables and the window state.
 struct Services {
     FileSystem& files;
     Clock& clock;
     Dialogs& dialogs;
     std::string dataRoot; // C:\PLX on Windows, ~/PLX elsewhere, or KAVREL_DATA_ROOT
+    PaperSize paper = {}; // the page picture documents are laid out on
 };
 
 } // namespace orvane

@@ -30,19 +30,48 @@ std::string Document(std::string_view controlWords, std::string_view body) {
 
 const std::string SampleHex = Hex(SamplePng().png);
 
-TEST(PictureDocument, DeclaresThePngWithItsSizeOnPaperThatHoldsIt) {
-    const std::string rtf = MakePictureDocument(SamplePng());
-    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
-    EXPECT_NE(rtf.find("{\\pict\\pngblip\\picw4\\pich3\\picwgoal60\\pichgoal45\r\n"),
-              std::string::npos);
-    EXPECT_NE(rtf.find(SampleHex.substr(0, 64)), std::string::npos);
+// The number after the first control word `word` of `rtf`; -1 when there is none.
+long ControlValue(const std::string& rtf, const std::string& word) {
+    const std::size_t at = rtf.find("\\" + word);
+    if (at == std::string::npos)
+        return -1;
+    return std::stol(rtf.substr(at + 1 + word.size()));
+}
 
-    EncodedImage tall = SamplePng();
-    tall.width = 537;
-    tall.height = 1000;
-    const std::string tallRtf = MakePictureDocument(tall);
-    EXPECT_NE(tallRtf.find("\\paperh16440"), std::string::npos) << "15000 twips + two margins";
-    EXPECT_NE(tallRtf.find("\\paperw12240"), std::string::npos) << "Letter width is wide enough";
+// A picture goes on the page it is given, at its own size, or scaled down through the goal
+// size to the printable area (half-inch margins); the PNG stays byte for byte.
+TEST(PictureDocument, PutsThePictureOnTheGivenPageScaledOnlyToFitItsPrintableArea) {
+    constexpr PaperSize A4{11906, 16838}, Letter{12240, 15840};
+    const struct {
+        PaperSize paper;
+        int width, height; // pixels
+        long goalW, goalH; // twips
+    } rows[] = {
+        {A4, 4, 3, 60, 45},
+        {Letter, 537, 1000, 7733, 14400}, // a screen image: 15000 twips tall, fit to 10 in
+        {A4, 537, 1000, 8055, 15000},
+        {A4, 2000, 100, 10466, 523}, // wider than the page: fit to 7.27 in
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << row.width << " x " << row.height << " on " << row.paper.width);
+        EncodedImage image = SamplePng();
+        image.width = row.width;
+        image.height = row.height;
+        const std::string rtf = MakePictureDocument(image, row.paper);
+        EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+        EXPECT_EQ(ControlValue(rtf, "paperw"), row.paper.width);
+        EXPECT_EQ(ControlValue(rtf, "paperh"), row.paper.height);
+        EXPECT_EQ(ControlValue(rtf, "picw"), row.width);
+        EXPECT_EQ(ControlValue(rtf, "pich"), row.height);
+        EXPECT_EQ(ControlValue(rtf, "picwgoal"), row.goalW);
+        EXPECT_EQ(ControlValue(rtf, "pichgoal"), row.goalH);
+        const std::optional<EncodedImage> back = ReadPictureDocument(rtf);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->png, image.png);
+    }
+    EXPECT_EQ(MakePictureDocument(SamplePng()), MakePictureDocument(SamplePng(), A4))
+        << "A4 unless the locale says otherwise";
 }
 
 TEST(PictureDocument, ReadsBackThePngFromOwnAndWordProcessorDocuments) {

@@ -43,18 +43,35 @@ TEST_F(SaveTest, AppendsEveryByteOfTheTextOnEverySave) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SaveTest, FilesTextAndGraphUnderTheChosenNamePlusTheirExtension) {
+// The extension is added unless the chosen name already ends in it, in any case.
+TEST_F(SaveTest, FilesTextAndGraphUnderTheChosenNameWithTheirExtension) {
+    const struct {
+        const char* chosen;
+        const char* text;
+        const char* graph;
+    } rows[] = {
+        {"report", "report.txt", "report.doc"},
+        {"saved1.txt", "saved1.txt", "saved1.txt.doc"},
+        {"SAVED2.TXT", "SAVED2.TXT", "SAVED2.TXT.doc"},
+        {"graph.Doc", "graph.Doc.txt", "graph.Doc"},
+        {"a.txt.txt", "a.txt.txt", "a.txt.txt.doc"},
+    };
     win.Text1.Set("x");
     win.imgScreenVisible = true;
-    clipboard.text = "earlier";
-    Save(DirFile("report.txt"));
-
-    EXPECT_EQ(ReadFile(DirFile("report.txt.txt")), "x\r\n");
-    EXPECT_FALSE(std::filesystem::exists(DirFile("report.txt")));
-    EXPECT_EQ(ReadFile(DirFile("report.txt.doc")), MakePictureDocument(SamplePng()));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen);
+        clipboard.text = "earlier";
+        Save(DirFile(row.chosen));
+        EXPECT_EQ(ReadFile(DirFile(row.text)), "x\r\n");
+        EXPECT_EQ(ReadFile(DirFile(row.graph)), MakePictureDocument(SamplePng()));
+        EXPECT_EQ(clipboard.image.png, SamplePng().png);
+        EXPECT_EQ(clipboard.text, "") << "the clipboard holds the picture alone";
+    }
     EXPECT_EQ(ReadFile(TempDocPath(services.dataRoot)), MakePictureDocument(SamplePng()));
-    EXPECT_EQ(clipboard.image.png, SamplePng().png);
-    EXPECT_EQ(clipboard.text, "") << "the clipboard holds the picture alone";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        files += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 10) << "no file beyond the ten named";
 }
 
 TEST_F(SaveTest, CancelChangesNothingAndText2IsNeverSaved) {
