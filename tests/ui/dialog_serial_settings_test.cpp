@@ -70,6 +70,15 @@ TEST_F(SerialSettingsDialogTest, ThePortAndEachEntryOfItsListNameTheDeviceReache
               FromCp1252(DescribeComPort(2)));
     dialog->cboPort()->setCurrentIndex(0);
     EXPECT_EQ(dialog->DeviceLabel()->text(), FromCp1252(DescribeComPort(1)));
+
+    // A long mapping is cut to the dialog's width, whole in the label's text.
+    ASSERT_TRUE(PointComPortAt(3, "/dev/serial/by-id/" + std::string(200, 'x'), error)) << error;
+    dialog->show();
+    const int width = dialog->width();
+    dialog->cboPort()->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog->width(), width);
+    EXPECT_TRUE(dialog->DeviceLabel()->text().contains(QString(200, u'x')));
 }
 
 } // namespace

@@ -56,6 +56,34 @@ TEST_F(CaptureTest, PushedTextOfTarnBecomesARecordAndBytesWithoutACaptureAreDrop
     EXPECT_TRUE(ListLines(window).last().startsWith("   RECORD:  "));
 }
 
+// While the link is up, the report receiving captures and the picture being drawn cannot be
+// deleted; every other line can, and all can once the link is down.
+TEST_F(CaptureTest, DeleteOfWhatTheCaptureWritesIntoWaitsForDisconnect) {
+    MainWindow& window = Started();
+    Connect(window);
+    Arrive(window, std::string("\x1b\x20\x09") + "LEVEL\n");
+    Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x01\xff");
+    window.Render();
+    ASSERT_EQ(window.List1()->count(), 3);
+    const struct {
+        int line;
+        int linesAfter;
+    } rows[] = {{0, 3}, {2, 3}, {1, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        run->dialogs.messages.clear();
+        ClickLine(window, row.line);
+        window.Menus().mnuRecordDelete->trigger();
+        EXPECT_EQ(window.List1()->count(), row.linesAfter);
+        EXPECT_EQ(run->dialogs.messages,
+                  (std::vector<std::string>(row.linesAfter == 3, "Disconnect first!")));
+    }
+    window.Menus().mnuDisconnect->trigger();
+    ClickLine(window, 0);
+    window.Menus().mnuRecordDelete->trigger();
+    EXPECT_EQ(window.List1()->count(), 0);
+}
+
 TEST_F(CaptureTest, ALostLinkShowsTheLinkDownAndTellsTheUser) {
     MainWindow& window = Started();
     Connect(window);

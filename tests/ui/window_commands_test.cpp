@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace orvane::ui_testing {
@@ -114,10 +115,14 @@ TEST_F(CommandTest, HeaderSaveStoresTheBoxesIntoTheCurrentReportAndCancelEmpties
     Connect(window);
     const auto& boxes = window.Frame3()->Boxes();
     Type(boxes[0], "B\u00fcro AG");
+    Type(boxes[2], "\u6ce8\u6587-1");
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote)
+        << "what cannot be stored is refused at typing";
     Type(boxes[3], "no fault");
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
     EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
+    EXPECT_EQ(run->ws.ReportField[r][3], "-1");
     EXPECT_EQ(run->ws.ReportField[r][4], "no fault");
     EXPECT_NE(DataFile("VESK/VESK.ini").find("B\xFCro AG"), std::string::npos);
 
@@ -179,7 +184,12 @@ TEST_F(CommandTest, SaveAppendsTheShownTextAndSaveAsKeepsTheTitleSaveSet) {
         again->trigger();
         EXPECT_EQ(title, "Save As") << again->text().toStdString();
     }
+    // A name that already ends in .txt gets no second one, so it can be chosen again.
+    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report.TXT").string()), title);
+    window.Menus().mnuSave->trigger();
     EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
+    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.TXT"), "LEVEL -12 dB\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "out"), {}), 2);
 }
 
 } // namespace

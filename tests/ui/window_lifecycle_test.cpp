@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QStatusBar>
 
 namespace orvane::ui_testing {
 namespace {
@@ -32,6 +33,34 @@ TEST_F(LifecycleTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
     EXPECT_EQ(next.Frame3()->Labels()[0]->text(), "Company")
         << "the language is not kept: every start is English";
+}
+
+// The saved reports are there without the test set: they can be opened and edited, and a
+// later Connect goes on from them with a fresh report, the edit kept.
+TEST_F(LifecycleTest, SavedReportsAreListedAtStartAndConnectKeepsWhatWasEditedBefore) {
+    MainWindow& first = Started();
+    EXPECT_EQ(first.List1()->count(), 0) << "a first start has no index";
+    std::filesystem::create_directories(DataPath("VESK"));
+    testing::WriteFile(DataPath("VESK/12052026-010100AM.txt"), "LEVEL\r\n");
+    testing::WriteFile(DataPath("VESK/VESK.ini"),
+                       "-\r\nWORKSPACE_12052026-010000AM\r\nAcme\r\n\r\n\r\n\r\n 1 " +
+                           DataPath("VESK/12052026-010100AM.txt").string() +
+                           "\r\n   RECORD:  12052026-010100AM\r\n#\r\n");
+
+    MainWindow& window = Started();
+    EXPECT_EQ(ListLines(window), QStringList{"WORKSPACE_12052026-010000AM"});
+    DoubleClickLine(window, 0);
+    DoubleClickLine(window, 1);
+    EXPECT_EQ(window.Frame3()->Boxes()[0]->text(), "Acme");
+    TextBoxView* text1 = window.Frame2()->Text1();
+    text1->moveCursor(QTextCursor::End);
+    Type(text1, " -12 dB");
+    Type(text1, "\u6ce8");
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote);
+
+    Connect(window);
+    EXPECT_EQ(ListLines(window).size(), 2) << "a fresh report for the captures";
+    EXPECT_EQ(DataFile("VESK/12052026-010100AM.txt"), "LEVEL -12 dB\r\n");
 }
 
 TEST_F(LifecycleTest, ExitWritesTheWorkspaceRemovesTheScratchDocumentAndRunsOnce) {

@@ -127,6 +127,23 @@ TEST_F(RecordViewTest, RenameActsOnTheLineSelectedAtOkAndCancelChangesNothing) {
     EXPECT_TRUE(box->text().isEmpty());
 }
 
+TEST_F(RecordViewTest, ALongNameIsCutInTheCaptionAndLeavesTheWindowsWidth) {
+    const int width = window.width();
+    DoubleClickLine(window, 0);
+    ClickLine(window, 1);
+    window.Menus().mnuRecordRename->trigger();
+    const QString name = QString(300, u'W');
+    window.Form5()->findChild<QLineEdit*>("Text1")->setText(name);
+    Press(window.Form5(), "cmdOK");
+    DoubleClickLine(window, 1);
+    // A window that grows does so in the layout pass after the event.
+    QTest::qWaitFor([&] { return window.width() != width; }, 500);
+    EXPECT_EQ(window.width(), width);
+    EXPECT_EQ(window.Frame2()->Caption(), "   " + name);
+    EXPECT_TRUE(window.Frame2()->title().endsWith(u'\u2026'));
+    EXPECT_LT(window.Frame2()->title().size(), 100);
+}
+
 TEST_F(RecordViewTest, GraphRecordShowsItsPictureAndScrolls) {
     // A 3 x 20 picture: column 0 black from row 2 down, the rest white.
     QImage picture(3, 20, QImage::Format_RGB32);
