@@ -141,13 +141,6 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
         std::function<QDialog*()> dialog;
         std::function<bool()> applied; // the choice reached the window; none: nothing to see
     } dialogs[] = {
-        {"Target",
-         [&] {
-             window.Menus().mnuTarget->trigger();
-             window.Form4()->Option(2)->setChecked(true);
-         },
-         [&] { return window.Form4(); },
-         [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
         {"Language",
          [&] {
              window.Menus().mnuLanguage->trigger();
@@ -163,6 +156,14 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
          },
          [&] { return window.Form5(); },
          [&] { return ListLines(window).contains("ABCDEFGHIJKLMNOP"); }},
+        // After Rename: the new family's own (empty) list replaces the one built here.
+        {"Target",
+         [&] {
+             window.Menus().mnuTarget->trigger();
+             window.Form4()->Option(2)->setChecked(true);
+         },
+         [&] { return window.Form4(); },
+         [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
         {"About", [&] { window.Menus().mnuAbout->trigger(); }, [&] { return window.Form2(); },
          nullptr},
         {"Serial Port Settings", [&] { window.Menus().mnuConnect->trigger(); },
