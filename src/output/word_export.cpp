@@ -41,7 +41,7 @@ std::string mnuExportToWord_Click(const Workspace& ws, const WindowState& win, S
         services.dialogs.Message(CantWriteMessage(path));
         return {};
     }
-    if (!launcher.OpenInWordProcessor(path))
+    if (!launcher.OpenInWordProcessor(path, graph ? OfficeFile::PictureDocument : OfficeFile::Text))
         services.dialogs.Message(WordMissingMessage);
     return path;
 }

@@ -1,5 +1,7 @@
 #include "platform/qt_launcher.h"
 
+#include "platform/office_arguments.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -53,20 +55,20 @@ QString QtLauncher::OfficeProgram() const {
     return {};
 }
 
-bool QtLauncher::Open(const std::string& path, const QString& officeOption) {
+bool QtLauncher::Open(const std::string& path, OfficeFile kind) {
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     const QString office = OfficeProgram();
     if (!office.isEmpty())
-        return QProcess::startDetached(office, {officeOption, file});
+        return QProcess::startDetached(office, OfficeArguments(kind, file));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-bool QtLauncher::OpenInWordProcessor(const std::string& path) {
-    return Open(path, QStringLiteral("--writer"));
+bool QtLauncher::OpenInWordProcessor(const std::string& path, OfficeFile kind) {
+    return Open(path, kind);
 }
 
 bool QtLauncher::OpenInSpreadsheet(const std::string& path) {
-    return Open(path, QStringLiteral("--calc"));
+    return Open(path, OfficeFile::Table);
 }
 
 bool QtLauncher::HasSpreadsheet() {

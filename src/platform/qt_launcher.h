@@ -1,6 +1,7 @@
 #pragma once
-// Starts LibreOffice on an exported file, or else the desktop's default application for it.
-// The started program runs on its own; its outcome is not awaited.
+// Starts LibreOffice on an exported file, read with the import filter its kind needs, or else
+// the desktop's default application for it. The started program runs on its own; its outcome
+// is not awaited.
 
 #include "output/launcher.h"
 
@@ -14,7 +15,7 @@ class QtLauncher final : public Launcher {
     // `searchPaths` replaces the PATH search for the programs (tests); empty: the PATH.
     explicit QtLauncher(QStringList searchPaths = {});
 
-    bool OpenInWordProcessor(const std::string& path) override;
+    bool OpenInWordProcessor(const std::string& path, OfficeFile kind) override;
     // LibreOffice is installed, or the desktop has a default application for spreadsheets.
     bool HasSpreadsheet() override;
     bool OpenInSpreadsheet(const std::string& path) override;
@@ -23,7 +24,7 @@ class QtLauncher final : public Launcher {
     QString OfficeProgram() const;
 
   private:
-    bool Open(const std::string& path, const QString& officeOption);
+    bool Open(const std::string& path, OfficeFile kind);
     QString FindProgram(const QString& name) const;
     bool DesktopHasSpreadsheetApplication() const;
 

@@ -29,12 +29,14 @@ class LauncherTest : public ::testing::Test {
         FakeProgram(name, "printf '%s\\n' \"$@\" > '" + args + ".tmp' && mv '" + args + ".tmp' '" +
                               args + "'");
     }
-    // What the detached program was started with, once it has run.
+    // What the detached program was started with, once it has run; the next start writes anew.
     std::string ArgumentsOf(const std::string& name) const {
         const fs::path args = dir.path() / (name + ".args");
         for (int i = 0; i < 600 && !fs::exists(args); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(100)); // a guard against hangs
-        return testing::ReadFile(args);
+        const std::string text = testing::ReadFile(args);
+        fs::remove(args);
+        return text;
     }
 
     testing::TempDir dir;
@@ -42,16 +44,22 @@ class LauncherTest : public ::testing::Test {
     QtLauncher launcher{{QString::fromStdString(bin.string())}};
 };
 
-TEST_F(LauncherTest, StartsLibreOfficeWriterAndCalcOnTheFile) {
+TEST_F(LauncherTest, StartsLibreOfficeWithTheImportFilterOfEachKindOfFile) {
     FakeOffice("soffice");
     EXPECT_EQ(launcher.OfficeProgram().toStdString(), (bin / "soffice").string());
-    EXPECT_TRUE(launcher.OpenInWordProcessor("/data/PLX/12052026-035651AM.doc"));
+    EXPECT_TRUE(launcher.OpenInWordProcessor("/data/PLX/12052026-035651AM.doc",
+                                             OfficeFile::PictureDocument));
     EXPECT_EQ(ArgumentsOf("soffice"), "--writer\n/data/PLX/12052026-035651AM.doc\n");
+    EXPECT_TRUE(launcher.OpenInWordProcessor("/data/PLX/12052026-035651AM.txt", OfficeFile::Text));
+    EXPECT_EQ(ArgumentsOf("soffice"),
+              "--writer\n--infilter=Text (encoded):MS_1252,CRLF,Liberation Mono,\n"
+              "/data/PLX/12052026-035651AM.txt\n");
 
     FakeOffice("libreoffice");
     EXPECT_TRUE(launcher.HasSpreadsheet());
     EXPECT_TRUE(launcher.OpenInSpreadsheet("/data/PLX/with blank.xls"));
-    EXPECT_EQ(ArgumentsOf("libreoffice"), "--calc\n/data/PLX/with blank.xls\n")
+    EXPECT_EQ(ArgumentsOf("libreoffice"),
+              "--calc\n--infilter=Text - txt - csv (StarCalc):9,34,1\n/data/PLX/with blank.xls\n")
         << "libreoffice is preferred, and a blank stays inside the one argument";
 }
 

@@ -33,9 +33,10 @@ class RecordingLauncher final : public Launcher {
     bool wordProcessorStarts = true;
     bool spreadsheetInstalled = true;
     std::vector<std::string> wordProcessorFiles;
+    std::vector<OfficeFile> wordProcessorKinds;
     std::vector<std::string> spreadsheetFiles;
 
-    bool OpenInWordProcessor(const std::string& path) override;
+    bool OpenInWordProcessor(const std::string& path, OfficeFile kind) override;
     bool HasSpreadsheet() override { return spreadsheetInstalled; }
     bool OpenInSpreadsheet(const std::string& path) override;
 };
