@@ -16,7 +16,6 @@
 #include "harness/workspace_snapshot.h"
 #include "serial/record_start.h"
 #include "serial/screen_loop.h"
-#include "support/fake_serial_port.h"
 #include "support/fakes.h"
 #include "workspace/report_commands.h"
 
@@ -44,7 +43,6 @@ struct Rig {
     fuzzing::DigestSurface imgTemp;
     fuzzing::DigestClipboard clipboard;
     fuzzing::DigestFiler filer;
-    testing::FakeSerialPort port;
     ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
 
     Rig() {
@@ -59,7 +57,7 @@ struct Rig {
         Add_Capture_Record(ws, win, services, KindRecord);
         Add_Capture_Record(ws, win, services, KindGraph);
         mnuNewReport_Click(ws, win, services);
-        loop.Start(port);
+        loop.Start();
     }
 };
 

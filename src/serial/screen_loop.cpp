@@ -18,8 +18,7 @@ ScreenLoop::ScreenLoop(Workspace& ws, WindowState& win, Services& services,
                        ProgressDisplay& progress, AcquisitionOutputs outputs)
     : ws_(ws), win_(win), services_(services), progress_(progress), out_(outputs) {}
 
-void ScreenLoop::Start(SerialPort& port) {
-    port.DiscardInput();
+void ScreenLoop::Start() {
     state_.BandRow = 0;
     state_.BandColumn = 0;
     state_.GraphPending = 0;
@@ -31,6 +30,15 @@ void ScreenLoop::Start(SerialPort& port) {
 void ScreenLoop::Stop() {
     step_ = Step::Stopped;
     backlog_.clear();
+}
+
+void ScreenLoop::End() {
+    Stop();
+    if (!Locate_Capture_Record(ws_, capture_) ||
+        ws_.RecordType[capture_.report][capture_.record] != KindGraph)
+        return;
+    if (!captureFiled_ || unfiledDrawing_)
+        FilePicture();
 }
 
 void ScreenLoop::Feed(std::string_view bytes) {
@@ -123,9 +131,14 @@ void ScreenLoop::BeginTurn() {
 }
 
 void ScreenLoop::EndEscape(std::uint8_t c) {
-    if (c == EndPicture && state_.GraphPending == 1)
+    const bool filing = c == EndPicture && state_.GraphPending == 1;
+    if (filing)
         FilePicture();
+    const bool unfiledBefore = unfiledDrawing_;
     FinishTurn(c);
+    // The "R" of the end code is drawn after the filing: it is no part of the picture sent.
+    if (filing)
+        unfiledDrawing_ = unfiledBefore;
 }
 
 void ScreenLoop::FinishTurn(std::uint8_t c) {

@@ -1,5 +1,6 @@
 #include "workspace/index_file.h"
 
+#include "workspace/collected_messages.h"
 #include "workspace/data_paths.h"
 #include "workspace/index_format.h"
 #include "workspace/list_mirror.h"
@@ -163,6 +164,41 @@ void ClearView(WindowState& win, PictureSurface* imgScreen) {
     }
 }
 
+// Loading_Workspace with its complaints collected.
+void ReadWorkspace(Workspace& ws, WindowState& win, Services& services, PictureSurface* imgScreen) {
+    // Whatever the tables hold since they were loaded (a capture's last lines included) is
+    // written before they are replaced.
+    if (ws.Loaded) {
+        const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
+        // The user is told what could not be saved; reading the index over the same target's
+        // tables would throw those changes away.
+        if (!Create_iniFile(ws, services) && sameTarget)
+            return;
+    }
+
+    ClearTables(ws, win);
+    if (!ws.TargetDir.empty()) {
+        const std::string indexPath = IndexPath(services.dataRoot, ws.TargetDir);
+        if (const std::optional<std::string> bytes = ReadIndex(services, indexPath)) {
+            WorkspaceReader reader(ws, win, services);
+            reader.Read(ParseIndex(*bytes));
+            if (reader.refused().Any())
+                TellRefusals(services.dialogs, indexPath, reader.refused());
+        }
+    }
+    ClearView(win, imgScreen);
+
+    if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
+        mnuNewReport_Click(ws, win, services);
+    if (ws.ReportCount == 0)
+        mnuNewReport_Click(ws, win, services);
+
+    ws.Loaded = true;
+    ws.LoadedTargetDir = ws.TargetDir;
+    // A report added just now holds nothing that could be lost.
+    ws.Dirty = false;
+}
+
 } // namespace
 
 bool Create_iniFile(Workspace& ws, Services& services) {
@@ -200,44 +236,23 @@ bool Create_iniFile(Workspace& ws, Services& services) {
     services.files.SetReadOnly(indexPath, true);
 
     if (!failed.empty()) {
-        TellWriteFailures(services.dialogs, failed);
+        // Told once: not again at every pause in typing or capture while the disk fails alike.
+        if (failed != ws.ToldWriteFailures)
+            TellWriteFailures(services.dialogs, failed);
+        ws.ToldWriteFailures = std::move(failed);
         return false;
     }
+    ws.ToldWriteFailures.clear();
     ws.Dirty = false;
     return true;
 }
 
 void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
                        PictureSurface* imgScreen) {
-    if (ws.Loaded && ws.Dirty) {
-        const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
-        // The user has been told what could not be saved; reading the index over the same
-        // target's tables would throw those changes away.
-        if (!Create_iniFile(ws, services) && sameTarget)
-            return;
-    }
-
-    ClearTables(ws, win);
-    if (!ws.TargetDir.empty()) {
-        const std::string indexPath = IndexPath(services.dataRoot, ws.TargetDir);
-        if (const std::optional<std::string> bytes = ReadIndex(services, indexPath)) {
-            WorkspaceReader reader(ws, win, services);
-            reader.Read(ParseIndex(*bytes));
-            if (reader.refused().Any())
-                TellRefusals(services.dialogs, indexPath, reader.refused());
-        }
-    }
-    ClearView(win, imgScreen);
-
-    if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
-        mnuNewReport_Click(ws, win, services);
-    if (ws.ReportCount == 0)
-        mnuNewReport_Click(ws, win, services);
-
-    ws.Loaded = true;
-    ws.LoadedTargetDir = ws.TargetDir;
-    // A report added just now holds nothing that could be lost.
-    ws.Dirty = false;
+    CollectedMessages complaints;
+    Services quiet{services.files, services.clock, complaints, services.dataRoot};
+    ReadWorkspace(ws, win, quiet, imgScreen);
+    complaints.ShowOn(services.dialogs);
 }
 
 } // namespace orvane

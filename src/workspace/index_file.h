@@ -12,14 +12,16 @@ namespace orvane {
 // Writes every text record's file whose content changed, then the index, which is left
 // read-only. Writes only a workspace that was loaded (ws.Loaded), to the index of the target
 // it was loaded for. False when nothing was written or a write failed; a failed write is
-// also told to the user, naming the file.
+// also told to the user, naming the files, once: a save that fails on the same files again
+// says nothing more.
 bool Create_iniFile(Workspace& ws, Services& services);
 
 // Replaces the tables and the list with the index of ws.TargetDir and the text of its record
-// files; changes not yet written are written first. Entries that cannot be trusted (record
-// names of another form, more than 50 reports or records) are left out and the user is told
-// once. Adds a fresh report when the last one holds records or none was read. The text view
-// is emptied, or the graph view `imgScreen` when the text view is hidden.
+// files; a workspace loaded before is written first (it stays when that fails for the same
+// target). Entries that cannot be trusted (record names of another form, more than 50
+// reports or records) are left out. Adds a fresh report when the last one holds records or
+// none was read. The text view is emptied, or the graph view `imgScreen` when the text view
+// is hidden. Complaints are shown in one message at the end, when the tables are whole.
 void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
                        PictureSurface* imgScreen = nullptr);
 

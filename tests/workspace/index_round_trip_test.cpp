@@ -125,6 +125,7 @@ TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirect
          {"12052026-040113AM.txt", "12052026-040114AM.txt", "12052026-040115AM.txt"})
         WriteFile(recordPath(stray), "not listed as a record");
 
+    ws.Loaded = false; // the first load of the run: nothing to write first
     Loading_Workspace(ws, win, services);
 
     EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-034512AM", "Site B"})) << "no fresh report";

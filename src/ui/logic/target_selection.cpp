@@ -53,6 +53,15 @@ void ShowTextLayout(const Workspace& ws, WindowState& win, SerialPort& port) {
     port.SetInputMode(InputMode::Text);
 }
 
+// Not while the link is up: captures and the index must stay in one family's folder.
+bool TargetMayChange(const Workspace& ws, Dialogs& dialogs) {
+    if (ws.Connected && !ws.Disconnected) {
+        dialogs.Message("Disconnect first!");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const TargetFamily* FindTargetFamily(std::int32_t type) {
@@ -79,15 +88,13 @@ bool ApplyTarget(Workspace& ws, WindowState& win, Services& services, std::int32
 }
 
 bool mnuTarget_Click(const Workspace& ws, Dialogs& dialogs) {
-    if (ws.Connected && !ws.Disconnected) {
-        dialogs.Message("Disconnect first!");
-        return false;
-    }
-    return true;
+    return TargetMayChange(ws, dialogs);
 }
 
 void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, SerialPort& port,
                        GraphSurfaces& surfaces, std::optional<int> selectedOption) {
+    if (!TargetMayChange(ws, services.dialogs))
+        return;
     if (selectedOption && *selectedOption >= 0 &&
         *selectedOption < static_cast<int>(TargetFamilies.size())) {
         const TargetFamily& chosen = TargetFamilies[static_cast<std::size_t>(*selectedOption)];
