@@ -4,6 +4,7 @@
 #include "workspace/services.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,20 @@ class FakeClock final : public Clock {
     std::string TimeText(const LocalTime& time) override;
 };
 
-// Records every message and answers confirmations from a queue (OK when it is empty).
+// Records every message and answers confirmations from a queue (OK when it is empty). A
+// message box runs the event loop while it is open: `whileShown` stands for that.
 class FakeDialogs final : public Dialogs {
   public:
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
     std::vector<bool> answers;
+    std::function<void()> whileShown;
 
-    void Message(std::string_view text) override { messages.emplace_back(text); }
+    void Message(std::string_view text) override {
+        messages.emplace_back(text);
+        if (whileShown)
+            whileShown();
+    }
     bool Confirm(std::string_view text) override;
 };
 
