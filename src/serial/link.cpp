@@ -102,11 +102,19 @@ ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port
     // writes first.
     if (linkWasUp)
         capture.EndCapture();
+    // An index that another copy of the program holds, or that cannot be read, is not loaded
+    // (the user has been told): nothing may be captured into tables that cannot be saved.
+    if (!Loading_Workspace(ws, win, services, imgScreen)) {
+        if (linkWasUp)
+            mnuDisconnect_Click(port, ws, win, services, capture);
+        else
+            port.Close();
+        return {};
+    }
     win.StatusPanel[PortPanel] = "Serial Port:Com " + std::to_string(port.CommPort());
     win.StatusPanel[LinkPanel] = "Connected";
     ws.Connected = true;
     ws.Disconnected = false;
-    Loading_Workspace(ws, win, services, imgScreen);
     return {.connected = true, .startAcquisition = ws.VeskMode};
 }
 

@@ -34,7 +34,8 @@ struct ConnectResult {
 // OK of the settings dialog: port number, open, settings; then the capture of a link that
 // was up is ended and the target's workspace is loaded (`imgScreen` is the graph view
 // loading empties when the text view is hidden). The caller starts the fresh run. The
-// failure message carries the port's own reason when it gives one.
+// failure message carries the port's own reason when it gives one. A workspace that cannot
+// be loaded (its index held by another copy or unreadable) ends the link.
 ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port, Workspace& ws,
                                 WindowState& win, Services& services, LinkCapture& capture,
                                 PictureSurface* imgScreen = nullptr);

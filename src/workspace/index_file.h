@@ -18,11 +18,15 @@ bool Create_iniFile(Workspace& ws, Services& services);
 
 // Replaces the tables and the list with the index of ws.TargetDir and the text of its record
 // files; a workspace loaded before is written first (it stays when that fails for the same
-// target). Entries that cannot be trusted (record names of another form, more than 50
-// reports or records) are left out. Adds a fresh report when the last one holds records or
-// none was read. The text view is emptied, or the graph view `imgScreen` when the text view
-// is hidden. Complaints are shown in one message at the end, when the tables are whole.
-void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
+// target). Entries that cannot be trusted (record names that could leave the target's
+// folder, more than 50 reports or records) are left out. Adds a fresh report when the last
+// one holds records or none was read. The text view is emptied, or the graph view `imgScreen`
+// when the text view is hidden. Complaints are shown in one message at the end, when the
+// tables are whole. The index stays locked against other copies of the program while its
+// tables are loaded. False, with the tables as they were and the user told once, when the
+// index is another copy's or exists but cannot be read: it is then neither loaded nor
+// written.
+bool Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
                        PictureSurface* imgScreen = nullptr);
 
 } // namespace orvane

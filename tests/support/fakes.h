@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,20 @@ class FakeDialogs final : public Dialogs {
             whileShown();
     }
     bool Confirm(std::string_view text) override;
+};
+
+// Locks held by this copy and, as chosen, by another running copy of the program.
+class FakeLocks final : public FileLocks {
+  public:
+    std::set<std::string> held, heldElsewhere;
+
+    bool Lock(const std::string& path) override {
+        if (heldElsewhere.contains(path))
+            return false;
+        held.insert(path);
+        return true;
+    }
+    void Unlock(const std::string& path) override { held.erase(path); }
 };
 
 // A fresh directory under the system's temporary folder, removed with the object.

@@ -74,6 +74,9 @@ class RefusingFileSystem final : public FileSystem {
     bool SetReadOnly(const std::string& path, bool readOnly) override {
         return inner_.SetReadOnly(path, readOnly);
     }
+    bool IsInside(const std::string& path, const std::string& folder) override {
+        return inner_.IsInside(path, folder);
+    }
 
   private:
     FileSystem& inner_;

@@ -79,18 +79,26 @@ TEST_F(IndexSafety, UnsavedChangesGoToTheirOwnIndexBeforeLoadingOrAreKept) {
 
 TEST_F(IndexSafety, RecordNamesOfAnotherFormAreRefusedAndNothingOutsideIsRead) {
     WriteFile(JoinPath(root.str(), "12052026-040001AM.txt"), "outside the target");
+    fs::create_symlink(JoinPath(root.str(), "12052026-040001AM.txt"),
+                       recordPath("12052026-040006AM.txt"));
+    fs::create_symlink("../missing.txt", recordPath("12052026-040007AM.txt"));
+    fs::create_symlink("12052026-040002AM.txt", recordPath("12052026-040008AM.txt"));
     WriteFile(
         indexPath(),
         Block("A",
               {" 1 ..\\..\\..\\..\\..\\..\\etc\\passwd", " 1 /tmp/../../../../../../secret.txt",
                " 1 C:\\PLX\\VESK\\..\\12052026-04.txt", " 1 C:\\PLX\\VESK\\12052026/040003AM.txt",
                " 1 12052026-040004AM.doc", " 2 C:\\PLX\\VESK\\12052026-040005AM.txt",
-               " 1 C:\\PLX\\12052026-040001AM.txt", TextRecordLine("12052026-040002AM.txt")}));
+               " 1 C:\\PLX\\12052026-040001AM.txt", TextRecordLine("12052026-040002AM.txt"),
+               " 1 C:\\PLX\\VESK\\12052026-040006AM.txt", " 1 C:\\PLX\\VESK\\12052026-040007AM.txt",
+               " 1 C:\\PLX\\VESK\\12052026-040008AM.txt"}));
     Load();
 
-    ASSERT_EQ(ws.RecordCount[1], 1);
+    ASSERT_EQ(ws.RecordCount[1], 2) << "a link to a file of the folder is followed";
     EXPECT_EQ(ws.RecordPath[1][1], recordPath("12052026-040002AM.txt"));
-    ExpectToldOnce("6 record line(s) not naming a record file");
+    EXPECT_EQ(ws.RecordText[1][2], ws.RecordText[1][1]);
+    ExpectToldOnce("6 record line(s) not naming a record file\r\n"
+                   "- 1 record file(s) linked outside the folder");
     for (const std::string& path : files.read)
         EXPECT_TRUE(path == indexPath() || path.starts_with(targetDir() + PathSeparator)) << path;
 }
@@ -164,15 +172,61 @@ TEST_F(IndexSafety, BinaryJunkAndHugeLinesDoNotBreakLoading) {
     EXPECT_LE(ws.ListCount, MaxListLines);
 }
 
-TEST_F(IndexSafety, AnIndexThatIsADirectoryLoadsEmptyAndIsNotReplaced) {
-    fs::create_directories(indexPath());
-    Load();
-    EXPECT_EQ(ListLines(), Lines{"WORKSPACE_12052026-035651AM"});
-    ExpectToldOnce("could not be read");
+TEST_F(IndexSafety, AnIndexThatCannotBeReadIsNeitherLoadedNorReplaced) {
+    for (const bool asDirectory : {false, true}) {
+        SCOPED_TRACE(asDirectory ? "a directory" : "a file that fails to read");
+        fs::remove_all(indexPath());
+        dialogs.messages.clear();
+        ResetWorkspace(ws);
+        if (asDirectory) {
+            files.failRead.clear();
+            fs::create_directories(indexPath());
+        } else {
+            WriteFile(indexPath(), Block("Stored"));
+            files.failRead.insert(indexPath());
+        }
+        const auto before = fs::last_write_time(indexPath());
 
+        EXPECT_FALSE(Loading_Workspace(ws, win, services));
+        ExpectToldOnce("could not be read");
+        EXPECT_FALSE(ws.Loaded);
+        EXPECT_EQ(ws.ReportCount, 0) << "no fresh report in tables that cannot be saved";
+        EXPECT_FALSE(Create_iniFile(ws, services));
+        EXPECT_EQ(fs::last_write_time(indexPath()), before);
+        EXPECT_EQ(dialogs.messages.size(), 1u) << "said once";
+    }
+    files.failRead.clear();
+    fs::remove_all(indexPath());
+    WriteFile(indexPath(), Block("Stored"));
+    EXPECT_TRUE(Loading_Workspace(ws, win, services)) << "readable again: loaded";
+    EXPECT_EQ(ListLines(), Lines{"Stored"});
+}
+
+TEST_F(IndexSafety, AnIndexAnotherCopyHoldsIsLeftToItAndTheLoadedOneStaysLocked) {
+    FakeLocks locks;
+    services.locks = &locks;
+    const std::string tarnIndex = IndexPath(root.str(), "TARN");
+    fs::create_directories(TargetDirectory(root.str(), "TARN"));
+    WriteFile(indexPath(), Block("Stored"));
+    locks.heldElsewhere.insert(indexPath());
+
+    EXPECT_FALSE(Loading_Workspace(ws, win, services));
+    ExpectToldOnce("in use by another running copy");
+    EXPECT_FALSE(ws.Loaded);
     EXPECT_FALSE(Create_iniFile(ws, services));
-    EXPECT_TRUE(fs::is_directory(indexPath()));
-    EXPECT_EQ(dialogs.messages.size(), 2u) << "the failed save is told";
+    EXPECT_TRUE(locks.held.empty());
+
+    locks.heldElsewhere.clear();
+    ASSERT_TRUE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{indexPath()});
+    ws.TargetDir = "TARN";
+    locks.heldElsewhere.insert(tarnIndex);
+    EXPECT_FALSE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{indexPath()}) << "the tables are still VESK's";
+    EXPECT_EQ(ListLines(), Lines{"Stored"});
+    locks.heldElsewhere.clear();
+    ASSERT_TRUE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{tarnIndex}) << "VESK's is let go";
 }
 
 TEST_F(IndexSafety, OnlyChangedOrMissingRecordFilesAreRewrittenAndAFailedOneIsTold) {
