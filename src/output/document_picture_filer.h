@@ -10,14 +10,15 @@ namespace orvane {
 
 class DocumentPictureFiler final : public PictureFiler {
   public:
-    DocumentPictureFiler(FileSystem& files, std::string dataRoot)
-        : files_(files), dataRoot_(std::move(dataRoot)) {}
+    DocumentPictureFiler(FileSystem& files, std::string dataRoot, FileLocks* locks = nullptr)
+        : files_(files), dataRoot_(std::move(dataRoot)), locks_(locks) {}
 
     bool File(const EncodedImage& image, const std::string& recordPath) override;
 
   private:
     FileSystem& files_;
     std::string dataRoot_;
+    FileLocks* locks_;
 };
 
 } // namespace orvane

@@ -32,7 +32,8 @@ void mnuSave_Click(Workspace& ws, const WindowState& win, Services& services, Cl
         clipboard.Clear();
         clipboard.SetImage(picture);
         const std::string target = *chosenPath + ".doc";
-        if (!Picture_To_Document(services.files, services.dataRoot, picture, target))
+        if (!Picture_To_Document(services.files, services.dataRoot, picture, target,
+                                 services.locks))
             services.dialogs.Message(CantWriteMessage(target));
     }
 }

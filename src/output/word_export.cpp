@@ -13,7 +13,7 @@ bool ExportPicture(Services& services, Clipboard& clipboard, const PictureSurfac
     const EncodedImage picture = imgTemp.Image();
     clipboard.Clear();
     clipboard.SetImage(picture);
-    return Picture_To_Document(services.files, services.dataRoot, picture, target);
+    return Picture_To_Document(services.files, services.dataRoot, picture, target, services.locks);
 }
 
 } // namespace

@@ -17,7 +17,8 @@ std::string ProgramVersion() {
 }
 
 Program::Program(std::string dataRoot)
-    : services_{files_, clock_, dialogs_, std::move(dataRoot)}, filer_(files_, services_.dataRoot) {
+    : services_{files_, clock_, dialogs_, std::move(dataRoot), &locks_},
+      filer_(files_, services_.dataRoot, &locks_) {
     ws_.VersionLabel = ProgramVersion();
     window_ = std::make_unique<MainWindow>(WindowContext{ws_, win_, services_, settings_, port_,
                                                          clipboard_, imgScreen_, imgTemp_,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 
@@ -47,6 +48,27 @@ class FileLocks {
     // False when another running copy holds it: `path` is then that copy's to use.
     virtual bool Lock(const std::string& path) = 0;
     virtual void Unlock(const std::string& path) = 0;
+};
+
+// Holds the lock of `path` for the life of the object; with no locks there is nothing to hold.
+class ScopedLock {
+  public:
+    ScopedLock(FileLocks* locks, std::string path)
+        : locks_(locks), path_(std::move(path)), held_(!locks_ || locks_->Lock(path_)) {}
+    ~ScopedLock() {
+        if (locks_ && held_)
+            locks_->Unlock(path_);
+    }
+    ScopedLock(const ScopedLock&) = delete;
+    ScopedLock& operator=(const ScopedLock&) = delete;
+
+    // False: another running copy holds the lock, and `path` is that copy's to use.
+    bool held() const { return held_; }
+
+  private:
+    FileLocks* locks_;
+    std::string path_;
+    bool held_;
 };
 
 struct LocalTime {

@@ -122,6 +122,25 @@ TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspac
     }
 }
 
+// Tables that could not be saved must not take captures: the port is let go again.
+TEST_F(Link, AnIndexAnotherCopyHoldsOrThatCannotBeReadRefusesTheConnection) {
+    FakeLocks locks;
+    services.locks = &locks;
+    const std::string index = JoinPath(TargetDir(), "TARN.ini");
+    locks.heldElsewhere.insert(index);
+    const std::string before = State();
+    EXPECT_FALSE(Connect().connected);
+    EXPECT_EQ(State(), before);
+    locks.heldElsewhere.clear();
+    std::filesystem::create_directories(index); // a folder where the index should be
+    EXPECT_FALSE(Connect().connected);
+    EXPECT_EQ(State(), before);
+    EXPECT_FALSE(ws.Loaded);
+    ASSERT_EQ(dialogs.messages.size(), 2u) << "once each, no connection message besides";
+    EXPECT_NE(dialogs.messages[0].find("in use by another running copy"), std::string::npos);
+    EXPECT_NE(dialogs.messages[1].find("could not be read"), std::string::npos);
+}
+
 TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown) {
     ASSERT_TRUE(Connect().connected);
     port.calls.clear();
