@@ -1,6 +1,5 @@
 #include "ui/application.h"
 
-#include "platform/cp1252.h"
 #include "ui/icons.h"
 #include "ui/splash_window.h"
 #include "ui/termination_signals.h"
@@ -27,8 +26,9 @@ Program::Program(std::string dataRoot)
     MainWindow* window = window_.get();
     QObject::connect(&port_, &QtSerialPort::readyRead, window, &MainWindow::OnPortReadyRead);
     QObject::connect(&port_, &QtSerialPort::breakReceived, window, &MainWindow::OnBreakReceived);
-    QObject::connect(&port_, &QtSerialPort::linkLost, window,
-                     [window](const QString& reason) { window->OnLinkLost(ToCp1252(reason)); });
+    QObject::connect(&port_, &QtSerialPort::linkLost, window, [window](const QString& reason) {
+        window->OnLinkLost(reason.toLocal8Bit().toStdString());
+    });
 }
 
 // The window goes first: it may still reach the devices while it closes.
