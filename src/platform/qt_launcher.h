@@ -1,10 +1,13 @@
 #pragma once
 // Starts LibreOffice on an exported file, read with the import filter its kind needs, or else
 // the desktop's default application for it. The started program runs on its own; its outcome
-// is not awaited.
+// is not awaited. Which programs there are is looked up once, off the window's thread (asking
+// the desktop can take seconds); a command that needs the answer before it is there waits
+// with the window still painting.
 
 #include "output/launcher.h"
 
+#include <QFuture>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +15,8 @@ namespace orvane {
 
 class QtLauncher final : public Launcher {
   public:
-    // `searchPaths` replaces the PATH search for the programs (tests); empty: the PATH.
+    // `searchPaths` replaces the PATH search for the programs (tests); empty: the PATH. The
+    // look-up starts here.
     explicit QtLauncher(QStringList searchPaths = {});
 
     bool OpenInWordProcessor(const std::string& path, OfficeFile kind) override;
@@ -23,12 +27,17 @@ class QtLauncher final : public Launcher {
     // The LibreOffice program, or empty when it is not installed.
     QString OfficeProgram() const;
 
+    // What the look-up found.
+    struct Programs {
+        QString office;                  // LibreOffice, or empty
+        bool desktopSpreadsheet = false; // the desktop opens spreadsheets with some program
+    };
+
   private:
     bool Open(const std::string& path, OfficeFile kind);
-    QString FindProgram(const QString& name) const;
-    bool DesktopHasSpreadsheetApplication() const;
+    Programs Found() const;
 
-    QStringList searchPaths_;
+    QFuture<Programs> programs_;
 };
 
 } // namespace orvane
