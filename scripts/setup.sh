@@ -11,6 +11,7 @@ ORVANE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
     appstream desktop-file-utils
+    locales # the time-stamp test compiles a few locales from its sources
 )
 
 # Tests that skip without their program: the office round trips of the exports (LibreOffice)
