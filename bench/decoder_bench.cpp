@@ -1,7 +1,6 @@
 // Decoding speed of the printer stream: a full-page graph of bit-image rows drawn into the
 // two pictures, then filed.
 
-#include "bench_port.h"
 #include "output/stamps.h"
 #include "serial/screen_loop.h"
 #include "workspace/disk_file_system.h"
@@ -88,14 +87,13 @@ void BM_DecodeGraphPage(benchmark::State& state) {
     GridSurface imgScreen, imgTemp;
     NullClipboard clipboard;
     NullFiler filer;
-    BenchPort port;
     ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
 
-    loop.Start(port);
+    loop.Start();
     loop.Feed("\x1B\x20\x0F"); // a graph record to draw into
     const std::string page = GraphPage();
     for (auto _ : state) {
-        loop.Start(port); // back to the top of the picture
+        loop.Start(); // back to the top of the picture
         loop.Feed(page);
         benchmark::ClobberMemory();
     }

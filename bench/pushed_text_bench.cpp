@@ -23,6 +23,12 @@ class SilentDialogs final : public Dialogs {
     bool Confirm(std::string_view) override { return true; }
 };
 
+// The link stays up throughout.
+class EndlessCapture final : public LinkCapture {
+  public:
+    void EndCapture() override {}
+};
+
 // One screen of the test set: set-up sequence, then 25 lines of 78 characters.
 std::string Screen() {
     std::string screen = "\x1bR\x01\x1b\x32\x0f";
@@ -47,19 +53,21 @@ void BM_CaptureScreenInChunks(benchmark::State& state) {
     Services services{files, clock, dialogs,
                       (std::filesystem::temp_directory_path() / "orvane-bench-none").string()};
     BenchPort port;
+    EndlessCapture link;
     for (auto _ : state) {
         state.PauseTiming();
         Workspace ws;
         ResetWorkspace(ws);
         ws.TargetDir = "TARN";
         ws.TarnMode = true;
+        ws.Connected = true;
         WindowState win;
         PushedTextState capture;
         capture.TickCount = 100;
         state.ResumeTiming();
         for (std::size_t at = 0; at < screen.size(); at += ChunkSize) {
             port.incoming = screen.substr(at, ChunkSize);
-            MSComm1_OnComm(capture, ws, win, services, port, CommEventReceive);
+            MSComm1_OnComm(capture, ws, win, services, port, link, CommEventReceive);
         }
         benchmark::DoNotOptimize(ws.RecordText[1][1].size());
     }

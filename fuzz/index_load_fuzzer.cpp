@@ -1,9 +1,10 @@
 // Loading a workspace from disk, with the index holding arbitrary bytes.
 //
 // The index lies in a target directory of a scratch data root beside record files that its
-// entries name (some missing, some directories, text files of arbitrary bytes), and every
-// file access must stay inside that directory. After loading, the tables hold only records
-// whose files exist, each once; text records hold their file's text. Saved and loaded again,
+// entries name (some missing, some directories, some links to files outside, text files of
+// arbitrary bytes), and every file access must stay inside that directory. After loading, the
+// tables hold only records whose files exist inside the directory, each once, none reached
+// through a link that leaves it; text records hold their file's text. Saved and loaded again,
 // the workspace comes back the same and every text record's file keeps its bytes.
 
 #include "harness/confined_file_system.h"
@@ -33,6 +34,8 @@ using namespace orvane;
 namespace fs = std::filesystem;
 
 constexpr std::string_view Target = "VESK";
+// A file beside the target directory, which links among the record files point to.
+constexpr std::string_view OutsideName = "outside.txt";
 
 // Points the temporary folder at a memory file system when there is one and no other place
 // was asked for: the atomic writes flush every file, which on a disk costs more than all the
@@ -50,8 +53,9 @@ const testing::TempDir& DataRoot() {
     return root;
 }
 
-// The record files the index names: by a hash of the name, missing, a directory, or a file
-// holding a slice of the input (with or without the CR LF the writer ends a file with).
+// The record files the index names: by a hash of the name, missing, a directory, a link to a
+// file outside the directory, or a file holding a slice of the input (with or without the
+// CR LF the writer ends a file with).
 std::map<std::string, std::string> MakeRecordFiles(std::string_view bytes,
                                                    const std::string& directory) {
     std::map<std::string, std::string> made;
@@ -63,6 +67,10 @@ std::map<std::string, std::string> MakeRecordFiles(std::string_view bytes,
                 continue;
             if (hash % 8 == 1) {
                 fs::create_directory(path);
+                continue;
+            }
+            if (hash % 8 == 2) {
+                fs::create_symlink(fs::path("..") / OutsideName, path);
                 continue;
             }
             std::string content(bytes.substr(static_cast<std::size_t>(hash >> 8) % bytes.size(),
@@ -90,7 +98,20 @@ struct Session {
     WindowState win;
 };
 
-void CheckLoaded(const Workspace& ws, const std::map<std::string, std::string>& files) {
+// The path names an entry of the directory itself, and what it leads to stays there.
+bool StaysInside(const std::string& path, const std::string& directory) {
+    const fs::path home = fs::canonical(directory);
+    fs::path where(path);
+    if (where.parent_path() != fs::path(directory) || where.filename() == "." ||
+        where.filename() == "..")
+        return false;
+    for (int links = 0; fs::is_symlink(where) && links < 40; ++links)
+        where = where.parent_path() / fs::read_symlink(where);
+    return fs::weakly_canonical(where).parent_path() == home;
+}
+
+void CheckLoaded(const Workspace& ws, const std::map<std::string, std::string>& files,
+                 const std::string& directory) {
     ORVANE_REQUIRE(ws.ReportCount >= 1);
     ORVANE_REQUIRE(ws.ListCount == ws.ReportCount);
     std::set<std::string> paths;
@@ -105,6 +126,7 @@ void CheckLoaded(const Workspace& ws, const std::map<std::string, std::string>& 
             ORVANE_REQUIRE(kind == KindRecord || kind == KindGraph);
             const std::string& path = ws.RecordPath[r][n];
             ORVANE_REQUIRE(paths.insert(path).second);
+            ORVANE_REQUIRE(StaysInside(path, directory));
             const auto file = files.find(path);
             ORVANE_REQUIRE(file != files.end());
             if (kind == KindRecord)
@@ -121,6 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(directory);
     fs::create_directory(directory);
     testing::WriteFile(IndexPath(DataRoot().str(), Target), bytes);
+    testing::WriteFile(fs::path(DataRoot().str()) / OutsideName, "not a record of VESK\r\n");
     const std::map<std::string, std::string> recordFiles = MakeRecordFiles(bytes, directory);
 
     DiskFileSystem disk;
@@ -129,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fuzzing::Fresh<Session, 0> first(files);
     Loading_Workspace(first->ws, first->win, first->services);
     fuzzing::CheckWorkspace(first->ws, first->win);
-    CheckLoaded(first->ws, recordFiles);
+    CheckLoaded(first->ws, recordFiles, directory);
 
     // Every text record's file is written again, not only the changed ones.
     first->ws.RecordFileText.clear();

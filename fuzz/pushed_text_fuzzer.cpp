@@ -2,7 +2,8 @@
 //
 // First the cleaning alone, on the whole input: every CR comes out as CR LF, no LF stands
 // alone, and what is left is the input with bytes taken out (only where an escape sequence
-// stood), never added or reordered. Then the capture: the input arrives in random chunks with
+// stood), never added or reordered; and the input cut into random pieces, or byte by byte,
+// is cleaned to the very same text. Then the capture: the input arrives in random chunks with
 // random silences between them, the workspace is saved whenever a transmission ends, and
 // after every chunk the text view shows exactly the text of the record being captured, a
 // header line followed by cleaned text, with the tables within their bounds.
@@ -71,6 +72,23 @@ void CheckCleaning(std::string_view input) {
         ORVANE_REQUIRE(kept.size() <= sent.size() && IsSubsequence(kept, sent));
 }
 
+// However a serial adapter cuts the transmission, its text is the same.
+void CheckCutsChangeNothing(std::string_view input) {
+    const std::string whole = CleanPushedText(input);
+    fuzzing::InputRandom random(input);
+    PushedTextCleaner pieces;
+    std::string cleaned;
+    for (const std::string_view piece : fuzzing::SplitIntoChunks(input, random))
+        cleaned += pieces.Take(piece);
+    ORVANE_REQUIRE(cleaned + pieces.Finish() == whole);
+
+    PushedTextCleaner bytes;
+    cleaned.clear();
+    for (std::size_t i = 0; i < input.size(); ++i)
+        cleaned += bytes.Take(input.substr(i, 1));
+    ORVANE_REQUIRE(cleaned + bytes.Finish() == whole);
+}
+
 // A Tarn workspace as a Connect leaves it: one empty report, closed.
 struct Rig {
     fuzzing::MemoryFileSystem files;
@@ -80,6 +98,7 @@ struct Rig {
     Workspace ws;
     WindowState win;
     testing::FakeSerialPort port;
+    testing::CountingCapture link;
     PushedTextState state;
 
     Rig() {
@@ -148,17 +167,19 @@ void CheckSaved(Rig& rig) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     CheckCleaning(bytes);
+    CheckCutsChangeNothing(bytes);
 
     const fuzzing::Fresh<Rig> rig;
     fuzzing::InputRandom random(bytes);
     for (const std::string_view chunk : fuzzing::SplitIntoChunks(bytes, random)) {
         const int silence = SilenceTicks(random);
         for (int tick = 0; tick < silence; ++tick)
-            if (Timer1_Timer(rig->state))
+            if (Timer1_Timer(rig->state, rig->ws, rig->win))
                 ORVANE_REQUIRE(Create_iniFile(rig->ws, rig->services));
         rig->clock.now = AddSeconds(rig->clock.now, silence / 2);
         rig->port.incoming.append(chunk);
-        MSComm1_OnComm(rig->state, rig->ws, rig->win, rig->services, rig->port, CommEventReceive);
+        MSComm1_OnComm(rig->state, rig->ws, rig->win, rig->services, rig->port, rig->link,
+                       CommEventReceive);
         ORVANE_REQUIRE(rig->port.incoming.empty());
         fuzzing::CheckWorkspace(rig->ws, rig->win);
         CheckCapturedRecord(*rig);

@@ -10,7 +10,14 @@ ORVANE_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
+    appstream desktop-file-utils
+    locales # the time-stamp test compiles a few locales from its sources
 )
+
+# Tests that skip without their program: the office round trips of the exports (LibreOffice)
+# and the package check (lintian, with cpack's dpkg-shlibdeps and file). CI installs them;
+# the README's test command does not need them.
+ORVANE_CI_PACKAGES=(libreoffice-calc-nogui libreoffice-writer-nogui lintian dpkg-dev file)
 
 # What scripts/fuzz needs besides: clang with its libFuzzer and sanitizer runtimes.
 ORVANE_FUZZ_PACKAGES=(cmake ninja-build clang-14 libclang-rt-14-dev)

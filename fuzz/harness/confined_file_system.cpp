@@ -58,4 +58,8 @@ bool ConfinedFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
     return inner_.SetReadOnly(Inside(path), readOnly);
 }
 
+bool ConfinedFileSystem::IsInside(const std::string& path, const std::string& folder) {
+    return inner_.IsInside(Inside(path), folder);
+}
+
 } // namespace orvane::fuzzing

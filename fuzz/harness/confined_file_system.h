@@ -23,6 +23,7 @@ class ConfinedFileSystem final : public FileSystem {
     bool Append(const std::string& path, std::string_view bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool SetReadOnly(const std::string& path, bool readOnly) override;
+    bool IsInside(const std::string& path, const std::string& folder) override;
 
   private:
     const std::string& Inside(const std::string& path) const;

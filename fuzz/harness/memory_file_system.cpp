@@ -1,5 +1,9 @@
 #include "harness/memory_file_system.h"
 
+#include "workspace/data_paths.h"
+
+#include <string_view>
+
 namespace orvane::fuzzing {
 
 bool MemoryFileSystem::Exists(const std::string& path) {
@@ -50,6 +54,13 @@ bool MemoryFileSystem::Copy(const std::string& from, const std::string& to) {
 
 bool MemoryFileSystem::SetReadOnly(const std::string& path, bool) {
     return files.contains(path);
+}
+
+bool MemoryFileSystem::IsInside(const std::string& path, const std::string& folder) {
+    const std::string_view view(path);
+    return view.size() > folder.size() + 1 && view.starts_with(folder) &&
+           view[folder.size()] == PathSeparator &&
+           view.find_first_of("/\\", folder.size() + 1) == std::string_view::npos;
 }
 
 } // namespace orvane::fuzzing

@@ -24,6 +24,8 @@ class MemoryFileSystem final : public FileSystem {
     bool Append(const std::string& path, std::string_view bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool SetReadOnly(const std::string& path, bool readOnly) override;
+    // Holds no links: a path is inside the folder it starts with.
+    bool IsInside(const std::string& path, const std::string& folder) override;
 };
 
 } // namespace orvane::fuzzing

@@ -5,7 +5,7 @@
 namespace orvane {
 
 bool DocumentPictureFiler::File(const EncodedImage& image, const std::string& recordPath) {
-    return Picture_To_Document(files_, dataRoot_, image, recordPath, paper_);
+    return Picture_To_Document(files_, dataRoot_, image, recordPath, locks_, paper_);
 }
 
 } // namespace orvane

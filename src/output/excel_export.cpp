@@ -47,8 +47,14 @@ std::string mnuExportToExcel_Click(const Workspace& ws, const WindowState& win, 
     const std::string table = TabSeparated(Report_Header(ws, false) + win.Text1.text) + "\r\n";
     const std::string inter = InterPath(services.dataRoot);
 
-    files.Remove(inter);
     EnsureDataRoot(files, services.dataRoot);
+    // Another copy of the program on the same data root may be exporting through it now.
+    const ScopedLock scratch(services.locks, inter);
+    if (!scratch.held()) {
+        services.dialogs.Message(CantWriteMessage(inter));
+        return {};
+    }
+    files.Remove(inter);
     if (!files.Write(inter, table)) {
         services.dialogs.Message(CantWriteMessage(inter));
         files.Remove(inter);

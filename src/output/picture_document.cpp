@@ -236,11 +236,15 @@ std::optional<EncodedImage> ReadPictureDocument(std::string_view rtf) {
 }
 
 bool Picture_To_Document(FileSystem& files, std::string_view dataRoot, const EncodedImage& image,
-                         const std::string& target, PaperSize paper) {
+                         const std::string& target, FileLocks* locks, PaperSize paper) {
     const std::string document = MakePictureDocument(image, paper);
     const bool written = files.Write(target, document);
-    if (EnsureDataRoot(files, dataRoot))
-        files.Write(TempDocPath(dataRoot), document);
+    if (EnsureDataRoot(files, dataRoot)) {
+        // The scratch copy is left alone while another copy of the program writes or removes it.
+        const std::string scratch = TempDocPath(dataRoot);
+        if (const ScopedLock lock(locks, scratch); lock.held())
+            files.Write(scratch, document);
+    }
     return written;
 }
 

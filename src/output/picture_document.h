@@ -29,9 +29,11 @@ std::optional<EncodedImage> ReadPictureDocument(std::string_view rtf);
 bool IsIntactPng(std::string_view png, int& width, int& height);
 
 // Writes the picture's document at `target` and a copy as the scratch document temp.doc in
-// the data root (made when missing). True when the target was written.
+// the data root (made when missing), unless another copy of the program holds temp.doc's lock
+// in `locks`. True when the target was written.
 bool Picture_To_Document(FileSystem& files, std::string_view dataRoot, const EncodedImage& image,
-                         const std::string& target, PaperSize paper = {});
+                         const std::string& target, FileLocks* locks = nullptr,
+                         PaperSize paper = {});
 
 // The picture of the document at `path`, read back; nothing when the file is missing or is
 // not a picture document.

@@ -43,7 +43,7 @@ void mnuSave_Click(Workspace& ws, const WindowState& win, Services& services, Cl
         clipboard.Clear();
         clipboard.SetImage(picture);
         const std::string target = WithExtension(*chosenPath, ".doc");
-        if (!Picture_To_Document(services.files, services.dataRoot, picture, target,
+        if (!Picture_To_Document(services.files, services.dataRoot, picture, target, services.locks,
                                  services.paper))
             services.dialogs.Message(CantWriteMessage(target));
     }

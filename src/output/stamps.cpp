@@ -2,6 +2,9 @@
 
 #include <chrono>
 #include <ctime>
+#include <cwchar>
+#include <iterator>
+#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -29,6 +32,57 @@ std::tm ToTm(const LocalTime& time) {
 }
 #endif
 
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The last two characters of UTF-8 text, when both are ASCII letters or digits.
+std::optional<std::string> AsciiEnding(std::string_view text) {
+    if (text.size() < 2)
+        return std::nullopt;
+    const std::string_view ending = text.substr(text.size() - 2);
+    // A byte of a multi-byte character is never ASCII, so two ASCII bytes are two characters.
+    if (!IsAsciiLetterOrDigit(ending[0]) || !IsAsciiLetterOrDigit(ending[1]))
+        return std::nullopt;
+    return std::string(ending);
+}
+
+void AppendUtf8(std::string& text, char32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Wide text (UTF-32, or UTF-16 where wchar_t has 16 bits) as UTF-8; a lone surrogate becomes
+// U+FFFD.
+std::string Utf8Of(std::wstring_view wide) {
+    std::string text;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        auto code = static_cast<char32_t>(wide[i]);
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < wide.size() &&
+            static_cast<char32_t>(wide[i + 1]) >= 0xDC00 &&
+            static_cast<char32_t>(wide[i + 1]) <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
+        } else if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+            code = 0xFFFD;
+        }
+        AppendUtf8(text, code);
+    }
+    return text;
+}
+
 } // namespace
 
 std::string DateStamp(const LocalTime& time) {
@@ -36,8 +90,9 @@ std::string DateStamp(const LocalTime& time) {
 }
 
 std::string TimeStamp(const LocalTime& time, std::string_view timeText) {
-    std::string suffix(timeText.size() >= 2 ? timeText.substr(timeText.size() - 2) : timeText);
-    return TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second) + suffix;
+    const std::string seconds = TwoDigits(time.second);
+    return TwoDigits(time.hour) + TwoDigits(time.minute) + seconds +
+           AsciiEnding(timeText).value_or(seconds);
 }
 
 std::string DateStamp(Clock& clock) {
@@ -115,17 +170,15 @@ std::string SystemClock::TimeText(const LocalTime& time) {
         GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &system, nullptr, wide, WideSize);
     if (length <= 1)
         return {};
-    char text[128];
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide, length - 1, text, sizeof text, nullptr, nullptr);
-    return std::string(text, static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+    return Utf8Of(std::wstring_view(wide, static_cast<std::size_t>(length - 1)));
 }
 #else
 std::string SystemClock::TimeText(const LocalTime& time) {
     const std::tm tm = ToTm(time);
-    char text[64];
-    const std::size_t length = std::strftime(text, sizeof text, "%X", &tm);
-    return std::string(text, length);
+    // Wide, whatever the locale's multi-byte encoding: characters, not bytes, are counted.
+    wchar_t text[64];
+    const std::size_t length = std::wcsftime(text, std::size(text), L"%X", &tm);
+    return Utf8Of(std::wstring_view(text, length));
 }
 #endif
 

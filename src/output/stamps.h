@@ -12,8 +12,11 @@ namespace orvane {
 
 // MMDDYYYY
 std::string DateStamp(const LocalTime& time);
-// HHMMSS (24-hour) followed by the last two characters of `timeText`, the same time in the
-// user's standard format: "AM"/"PM" under a 12-hour format, the seconds under a 24-hour one.
+// HHMMSS (24-hour) followed by the last two characters of `timeText` (UTF-8), the same time
+// in the user's standard format: "AM"/"PM" under a 12-hour format, the seconds under a
+// 24-hour one. Where those two are not both ASCII letters or digits (a blank, a dot, half of
+// a Japanese or Hindi word) the seconds stand in, so that the stamp is always 17 characters
+// that any file system takes.
 std::string TimeStamp(const LocalTime& time, std::string_view timeText);
 
 // Each reads the clock afresh, as the two stamps of a name are taken one after the other.
@@ -31,7 +34,7 @@ LocalTime AddSeconds(const LocalTime& time, int seconds);
 std::string Report_Header(const Workspace& ws, bool blankLine);
 
 // The local clock; TimeText follows the C library's %X under the user's LC_TIME, on Windows
-// the time format of the user's regional settings.
+// the time format of the user's regional settings; in UTF-8 either way.
 class SystemClock final : public Clock {
   public:
     LocalTime Now() override;

@@ -13,7 +13,8 @@ bool ExportPicture(Services& services, Clipboard& clipboard, const PictureSurfac
     const EncodedImage picture = imgTemp.Image();
     clipboard.Clear();
     clipboard.SetImage(picture);
-    return Picture_To_Document(services.files, services.dataRoot, picture, target, services.paper);
+    return Picture_To_Document(services.files, services.dataRoot, picture, target, services.locks,
+                               services.paper);
 }
 
 } // namespace
@@ -41,7 +42,7 @@ std::string mnuExportToWord_Click(const Workspace& ws, const WindowState& win, S
         services.dialogs.Message(CantWriteMessage(path));
         return {};
     }
-    if (!launcher.OpenInWordProcessor(path))
+    if (!launcher.OpenInWordProcessor(path, graph ? OfficeFile::PictureDocument : OfficeFile::Text))
         services.dialogs.Message(WordMissingMessage);
     return path;
 }

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -34,6 +35,14 @@ QString ExpandTabs(const QString& line) {
             expanded += c;
     }
     return expanded;
+}
+
+// With nothing to print no job is started, so the printer itself is checked: a file to write
+// or a printer the system knows.
+bool PrinterIsThere(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
 bool JobSucceeded(QPainter& painter, const QPrinter& printer) {
@@ -108,6 +117,8 @@ void PrintShownRecord(QPrinter& printer, const WindowState& win, const QImage& i
             printed = PrintText(printer, win.Text1.text);
         else if (win.Text2.visible)
             printed = PrintText(printer, win.Text2.text);
+        else
+            printed = PrinterIsThere(printer);
     }
     if (!printed)
         dialogs.Message(PrinterMessage);

@@ -1,13 +1,18 @@
 #include "platform/qt_launcher.h"
 
+#include "platform/office_arguments.h"
+
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace orvane {
 namespace {
@@ -29,22 +34,18 @@ QStringList StandardOfficeLocations() {
     return locations;
 }
 
-} // namespace
-
-QtLauncher::QtLauncher(QStringList searchPaths) : searchPaths_(std::move(searchPaths)) {}
-
-QString QtLauncher::FindProgram(const QString& name) const {
-    return searchPaths_.isEmpty() ? QStandardPaths::findExecutable(name)
-                                  : QStandardPaths::findExecutable(name, searchPaths_);
+QString FindProgram(const QStringList& searchPaths, const QString& name) {
+    return searchPaths.isEmpty() ? QStandardPaths::findExecutable(name)
+                                 : QStandardPaths::findExecutable(name, searchPaths);
 }
 
-QString QtLauncher::OfficeProgram() const {
+QString OfficeProgram(const QStringList& searchPaths) {
     for (const QString& name : {QStringLiteral("libreoffice"), QStringLiteral("soffice")}) {
-        const QString program = FindProgram(name);
+        const QString program = FindProgram(searchPaths, name);
         if (!program.isEmpty())
             return program;
     }
-    if (searchPaths_.isEmpty()) {
+    if (searchPaths.isEmpty()) {
         for (const QString& location : StandardOfficeLocations()) {
             if (QFileInfo(location).isExecutable())
                 return location;
@@ -53,27 +54,7 @@ QString QtLauncher::OfficeProgram() const {
     return {};
 }
 
-bool QtLauncher::Open(const std::string& path, const QString& officeOption) {
-    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    const QString office = OfficeProgram();
-    if (!office.isEmpty())
-        return QProcess::startDetached(office, {officeOption, file});
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-}
-
-bool QtLauncher::OpenInWordProcessor(const std::string& path) {
-    return Open(path, QStringLiteral("--writer"));
-}
-
-bool QtLauncher::OpenInSpreadsheet(const std::string& path) {
-    return Open(path, QStringLiteral("--calc"));
-}
-
-bool QtLauncher::HasSpreadsheet() {
-    return !OfficeProgram().isEmpty() || DesktopHasSpreadsheetApplication();
-}
-
-bool QtLauncher::DesktopHasSpreadsheetApplication() const {
+bool DesktopHasSpreadsheetApplication([[maybe_unused]] const QStringList& searchPaths) {
 #if defined(Q_OS_WIN)
     for (const char* type : {".xls", ".csv"}) {
         const QSettings key(QStringLiteral("HKEY_CLASSES_ROOT\\") + QLatin1String(type),
@@ -85,7 +66,7 @@ bool QtLauncher::DesktopHasSpreadsheetApplication() const {
 #elif defined(Q_OS_MACOS)
     return true; // every macOS has an application that opens tables
 #else
-    const QString xdgMime = FindProgram(QStringLiteral("xdg-mime"));
+    const QString xdgMime = FindProgram(searchPaths, QStringLiteral("xdg-mime"));
     if (xdgMime.isEmpty())
         return false;
     for (const char* type : {"application/vnd.ms-excel", "text/csv"}) {
@@ -102,6 +83,59 @@ bool QtLauncher::DesktopHasSpreadsheetApplication() const {
     }
     return false;
 #endif
+}
+
+QtLauncher::Programs LookUp(const QStringList& searchPaths) {
+    QtLauncher::Programs programs;
+    programs.office = OfficeProgram(searchPaths);
+    // LibreOffice opens spreadsheets itself: the desktop need not be asked.
+    programs.desktopSpreadsheet =
+        programs.office.isEmpty() && DesktopHasSpreadsheetApplication(searchPaths);
+    return programs;
+}
+
+} // namespace
+
+QtLauncher::QtLauncher(QStringList searchPaths)
+    : programs_(QtConcurrent::run(LookUp, std::move(searchPaths))) {}
+
+QtLauncher::Programs QtLauncher::Found() const {
+    if (!programs_.isFinished()) {
+        // Painting and timers go on meanwhile; the user's input waits, so that no other
+        // command runs inside this one.
+        QEventLoop loop;
+        QFutureWatcher<Programs> watcher;
+        QObject::connect(&watcher, &QFutureWatcher<Programs>::finished, &loop, &QEventLoop::quit);
+        watcher.setFuture(programs_);
+        if (!programs_.isFinished())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return programs_.result();
+}
+
+QString QtLauncher::OfficeProgram() const {
+    return Found().office;
+}
+
+bool QtLauncher::Open(const std::string& path, OfficeFile kind) {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString office = OfficeProgram();
+    if (!office.isEmpty())
+        return QProcess::startDetached(office, OfficeArguments(kind, file));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+bool QtLauncher::OpenInWordProcessor(const std::string& path, OfficeFile kind) {
+    return Open(path, kind);
+}
+
+bool QtLauncher::OpenInSpreadsheet(const std::string& path) {
+    return Open(path, OfficeFile::Table);
+}
+
+bool QtLauncher::HasSpreadsheet() {
+    const Programs found = Found();
+    return !found.office.isEmpty() || found.desktopSpreadsheet;
 }
 
 } // namespace orvane

@@ -15,7 +15,6 @@ struct CaptureSlot {
     std::int16_t report = 0;
     std::int16_t record = 0; // 0: no record started in this run
     std::string path;        // the record's file; names it for good
-    bool filed = false;      // a picture record whose picture reached its document
 };
 
 // Points `slot` at its record again when the record moved; false when there is no record

@@ -47,6 +47,8 @@ std::size_t ScreenLoop::DrawColumns(std::string_view data) {
         DrawColumn(out_.imgTemp, x, top, state_.ColumnByte);
         ++state_.ColumnIndex;
     }
+    if (count > 0)
+        unfiledDrawing_ = true;
     if (state_.ColumnIndex == state_.ImageColumns) {
         state_.BandColumn = Saturated(state_.BandColumn + state_.ImageColumns);
         EndEscape(state_.ColumnByte);
@@ -72,6 +74,7 @@ void ScreenLoop::Printable(std::uint8_t c) {
         out_.imgScreen.Print({&character, 1});
         out_.imgTemp.Print({&character, 1});
         state_.GraphPending = 1;
+        unfiledDrawing_ = true;
     } else {
         AppendCapturedText({&character, 1});
     }
@@ -88,8 +91,10 @@ void ScreenLoop::AppendCapturedText(std::string_view text) {
         win_.Text2.Append(text);
     // The text belongs to the record even while the user looks at something else.
     if (Locate_Capture_Record(ws_, capture_) &&
-        ws_.RecordType[capture_.report][capture_.record] == KindRecord)
+        ws_.RecordType[capture_.report][capture_.record] == KindRecord) {
         ws_.RecordText[capture_.report][capture_.record] += text;
+        ws_.Dirty = true;
+    }
 }
 
 void ScreenLoop::FilePicture() {
@@ -104,7 +109,8 @@ void ScreenLoop::FilePicture() {
         ws_.RecordType[capture_.report][capture_.record] != KindGraph)
         return;
     if (out_.filer.File(image, capture_.path)) {
-        capture_.filed = true;
+        captureFiled_ = true;
+        unfiledDrawing_ = false;
         savePoint_ = true;
     } else
         services_.dialogs.Message("Can't save the picture to " + capture_.path + "!");

@@ -76,7 +76,9 @@ bool ScreenLoop::AddRecord(std::int16_t kind) {
         Stop();
         return false;
     }
-    capture_ = {ws_.ReportCount, n, ws_.RecordPath[ws_.ReportCount][n], false};
+    capture_ = {ws_.ReportCount, n, ws_.RecordPath[ws_.ReportCount][n]};
+    captureFiled_ = false;
+    unfiledDrawing_ = false;
     savePoint_ = true;
     return true;
 }

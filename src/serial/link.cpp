@@ -34,11 +34,11 @@ std::string WithReason(std::string_view message, const std::string& reason) {
 // nothing is captured into a workspace that was never loaded; a link that was up and lost
 // its port on the way is shown as down, with the workspace written.
 void ConnectFailed(SerialPort& port, Workspace& ws, WindowState& win, Services& services,
-                   bool linkWasUp, const std::string& reason) {
+                   LinkCapture& capture, bool linkWasUp, const std::string& reason) {
     if (!linkWasUp && port.IsOpen())
         port.Close();
     if (linkWasUp && !port.IsOpen())
-        mnuDisconnect_Click(port, ws, win, services);
+        mnuDisconnect_Click(port, ws, win, services, capture);
     services.dialogs.Message(WithReason(ConnectFailedMessage, reason));
 }
 
@@ -66,7 +66,8 @@ void Serial_Startup(SerialPort& port, WindowState& win, std::string_view storedP
 }
 
 ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port, Workspace& ws,
-                                WindowState& win, Services& services, PictureSurface* imgScreen) {
+                                WindowState& win, Services& services, LinkCapture& capture,
+                                PictureSurface* imgScreen) {
     const bool linkWasUp = LinkIsUp(ws);
     const int oldPort = port.CommPort();
     const int newPort = SelectedCommPort(form);
@@ -75,7 +76,7 @@ ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port
             port.Close();
         if (!port.SetCommPort(newPort)) {
             port.SetCommPort(oldPort);
-            ConnectFailed(port, ws, win, services, linkWasUp, {});
+            ConnectFailed(port, ws, win, services, capture, linkWasUp, {});
             return {};
         }
     }
@@ -93,35 +94,53 @@ ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port
         failed = true;
     }
     if (failed) {
-        ConnectFailed(port, ws, win, services, linkWasUp, reason);
+        ConnectFailed(port, ws, win, services, capture, linkWasUp, reason);
         return {};
     }
 
+    // What the old run received belongs to the workspace being replaced, which loading
+    // writes first.
+    if (linkWasUp)
+        capture.EndCapture();
+    // An index that another copy of the program holds, or that cannot be read, is not loaded
+    // (the user has been told): nothing may be captured into tables that cannot be saved.
+    if (!Loading_Workspace(ws, win, services, imgScreen)) {
+        if (linkWasUp)
+            mnuDisconnect_Click(port, ws, win, services, capture);
+        else
+            port.Close();
+        return {};
+    }
     win.StatusPanel[PortPanel] = "Serial Port:Com " + std::to_string(port.CommPort());
     win.StatusPanel[LinkPanel] = "Connected";
     ws.Connected = true;
     ws.Disconnected = false;
-    Loading_Workspace(ws, win, services, imgScreen);
     return {.connected = true, .startAcquisition = ws.VeskMode};
 }
 
-void mnuDisconnect_Click(SerialPort& port, Workspace& ws, WindowState& win, Services& services) {
-    if (LinkIsUp(ws))
-        Create_iniFile(ws, services);
+void mnuDisconnect_Click(SerialPort& port, Workspace& ws, WindowState& win, Services& services,
+                         LinkCapture& capture) {
+    const bool linkWasUp = LinkIsUp(ws);
+    if (linkWasUp)
+        capture.EndCapture();
+    // Closed before the workspace is written: bytes arriving while a message about the
+    // writing is open would otherwise start a record in the tables being written.
     if (port.IsOpen())
         port.Close();
     ShowLinkDown(ws, win);
+    if (linkWasUp)
+        Create_iniFile(ws, services);
 }
 
 void Link_Lost(SerialPort& port, Workspace& ws, WindowState& win, Services& services,
-               std::string_view reason) {
+               LinkCapture& capture, std::string_view reason) {
     if (!LinkIsUp(ws)) {
         // Told already, or never connected: only the port is let go.
         if (port.IsOpen())
             port.Close();
         return;
     }
-    mnuDisconnect_Click(port, ws, win, services);
+    mnuDisconnect_Click(port, ws, win, services, capture);
     services.dialogs.Message(WithReason(LinkLostMessage, std::string(reason)) + "\r\n\r\n" +
                              ReconnectAdvice);
 }

@@ -3,6 +3,7 @@
 // and a link that fails under the program. The link state shows in the status bar's first
 // two panels and in the workspace flags Connected and Disconnected.
 
+#include "serial/link_capture.h"
 #include "serial/picture_surface.h"
 #include "serial/serial_port.h"
 #include "serial/serial_settings.h"
@@ -30,19 +31,23 @@ struct ConnectResult {
     bool startAcquisition = false; // VeskMode: the printer-stream acquisition takes over
 };
 
-// OK of the settings dialog: port number, open, settings; then the target's workspace is
-// loaded (`imgScreen` is the graph view loading empties when the text view is hidden). The
-// failure message carries the port's own reason when it gives one.
+// OK of the settings dialog: port number, open, settings; then the capture of a link that
+// was up is ended and the target's workspace is loaded (`imgScreen` is the graph view
+// loading empties when the text view is hidden). The caller starts the fresh run. The
+// failure message carries the port's own reason when it gives one. A workspace that cannot
+// be loaded (its index held by another copy or unreadable) ends the link.
 ConnectResult Form3_cmdOK_Click(const SerialSettingsForm& form, SerialPort& port, Workspace& ws,
-                                WindowState& win, Services& services,
+                                WindowState& win, Services& services, LinkCapture& capture,
                                 PictureSurface* imgScreen = nullptr);
 
-// Writes the workspace when the link was up, closes the port and shows the link as down.
-void mnuDisconnect_Click(SerialPort& port, Workspace& ws, WindowState& win, Services& services);
+// Ends the capture, closes the port, shows the link as down and, when the link was up,
+// writes the workspace.
+void mnuDisconnect_Click(SerialPort& port, Workspace& ws, WindowState& win, Services& services,
+                         LinkCapture& capture);
 
-// The port failed under the program (break, hang-up, adapter gone): the port is closed, the
-// link shown as down and the workspace written as by Disconnect, and the user is told once.
+// The port failed under the program (break, hang-up, adapter gone): handled as Disconnect,
+// and the user is told once.
 void Link_Lost(SerialPort& port, Workspace& ws, WindowState& win, Services& services,
-               std::string_view reason);
+               LinkCapture& capture, std::string_view reason);
 
 } // namespace orvane

@@ -2,7 +2,6 @@
 
 #include "output/stamps.h"
 #include "serial/link.h"
-#include "serial/pushed_text_cleaning.h"
 #include "serial/record_start.h"
 
 namespace orvane {
@@ -27,10 +26,30 @@ class CapturingScope {
     bool& flag_;
 };
 
+// Cleaned text of the transmission: into its record while it has one, and, when `show`, into
+// Text1.
+void Keep(PushedTextState& state, Workspace& ws, WindowState& win, const std::string& text,
+          bool show) {
+    if (!state.refused && Locate_Capture_Record(ws, state.record)) {
+        ws.RecordText[state.record.report][state.record.record] += text;
+        ws.Dirty = true;
+        state.unsaved = true;
+    }
+    if (!show)
+        return;
+    // Text1 shows the capture now; a record opened for editing earlier must not follow it.
+    ws.RecordInEditor = false;
+    win.Text1.Append(text);
+}
+
+bool Text1ShowsRecord(PushedTextState& state, Workspace& ws, const WindowState& win) {
+    return !state.refused && Locate_Capture_Record(ws, state.record) &&
+           win.Text1.text == ws.RecordText[state.record.report][state.record.record];
+}
+
 void StartTransmission(PushedTextState& state, Workspace& ws, WindowState& win,
                        Services& services) {
-    state.record = {};
-    state.refused = false;
+    End_Transmission(state, ws, win);
     state.RxBuffer.clear();
 
     Open_Newest_Report(ws, win, services);
@@ -49,7 +68,7 @@ void StartTransmission(PushedTextState& state, Workspace& ws, WindowState& win,
 
 } // namespace
 
-bool Timer1_Timer(PushedTextState& state) {
+bool Timer1_Timer(PushedTextState& state, Workspace& ws, WindowState& win) {
     if (state.TickCount < LastTick) {
         ++state.TickCount;
     } else {
@@ -61,20 +80,33 @@ bool Timer1_Timer(PushedTextState& state) {
         state.LastRxTick =
             static_cast<std::int16_t>(gap >= TransmissionGapTicks ? 0 : TickAfterWrap - gap);
     }
-    if (state.unsaved && Gap(state) >= TransmissionGapTicks) {
-        state.unsaved = false;
-        return true;
-    }
-    return false;
+    if (Gap(state) < TransmissionGapTicks)
+        return false;
+    if (state.cleaner.Holding())
+        End_Transmission(state, ws, win);
+    if (!state.unsaved)
+        return false;
+    state.unsaved = false;
+    return true;
+}
+
+void End_Transmission(PushedTextState& state, Workspace& ws, WindowState& win) {
+    // The view may show something else by now (the silence lasted three seconds): the tail
+    // then goes into the record alone.
+    if (const std::string tail = state.cleaner.Finish(); !tail.empty())
+        Keep(state, ws, win, tail, Text1ShowsRecord(state, ws, win));
+    state.record = {};
+    state.refused = false;
 }
 
 void MSComm1_OnComm(PushedTextState& state, Workspace& ws, WindowState& win, Services& services,
-                    SerialPort& port, int event) {
+                    SerialPort& port, LinkCapture& capture, int event) {
     switch (event) {
     case CommEventReceive:
-        // In VeskMode the acquisition reads the port itself. While a capture waits for the
-        // user to answer a message, it reads what arrives meanwhile once it goes on.
-        if (!port.IsOpen() || !ws.TarnMode || state.capturing)
+        // In VeskMode the acquisition reads the port itself; after the link ended nothing is
+        // captured. While a capture waits for the user to answer a message, it reads what
+        // arrives meanwhile once it goes on.
+        if (!port.IsOpen() || !ws.TarnMode || !ws.Connected || ws.Disconnected || state.capturing)
             return;
         Record_Capture(state, ws, win, services, port);
         if (state.TickCount >= LastTick)
@@ -82,7 +114,7 @@ void MSComm1_OnComm(PushedTextState& state, Workspace& ws, WindowState& win, Ser
         state.LastRxTick = state.TickCount;
         return;
     case CommEventBreak:
-        Link_Lost(port, ws, win, services, BreakReason);
+        Link_Lost(port, ws, win, services, capture, BreakReason);
         return;
     default:
         // An overrun: the bytes are lost in the port already; the capture goes on with what
@@ -105,17 +137,8 @@ void Record_Capture(PushedTextState& state, Workspace& ws, WindowState& win, Ser
         StartTransmission(state, ws, win, services);
 
     // Everything waiting, whatever read length an earlier reader of the port used.
-    state.RxBuffer += port.Read(0);
-    state.RxBuffer = CleanPushedText(state.RxBuffer);
-
-    if (!state.refused && Locate_Capture_Record(ws, state.record)) {
-        ws.RecordText[state.record.report][state.record.record] += state.RxBuffer;
-        ws.Dirty = true;
-        state.unsaved = true;
-    }
-    // Text1 shows the capture now; a record opened for editing earlier must not follow it.
-    ws.RecordInEditor = false;
-    win.Text1.Append(state.RxBuffer);
+    state.RxBuffer += state.cleaner.Take(port.Read(0));
+    Keep(state, ws, win, state.RxBuffer, true);
 }
 
 } // namespace orvane

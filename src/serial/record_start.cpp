@@ -5,6 +5,7 @@
 #include "workspace/list_mirror.h"
 #include "workspace/report_commands.h"
 
+#include <algorithm>
 #include <string>
 
 namespace orvane {
@@ -15,12 +16,16 @@ void SelectLine(Workspace& ws, WindowState& win, int line) {
     win.ListIndex = line;
 }
 
+// The live records are those the index lists: within each report's count.
 bool RecordPathInUse(const Workspace& ws, const std::string& path) {
-    for (int r = 1; r <= MaxReports; ++r)
-        for (int n = 1; n <= MaxRecords; ++n)
+    const int reports = std::min<int>(ws.ReportCount, MaxReports);
+    for (int r = 1; r <= reports; ++r) {
+        const int records = std::min<int>(ws.RecordCount[r], MaxRecords);
+        for (int n = 1; n <= records; ++n)
             if ((ws.RecordType[r][n] == KindRecord || ws.RecordType[r][n] == KindGraph) &&
                 ws.RecordPath[r][n] == path)
                 return true;
+    }
     return false;
 }
 

@@ -18,8 +18,7 @@ ScreenLoop::ScreenLoop(Workspace& ws, WindowState& win, Services& services,
                        ProgressDisplay& progress, AcquisitionOutputs outputs)
     : ws_(ws), win_(win), services_(services), progress_(progress), out_(outputs) {}
 
-void ScreenLoop::Start(SerialPort& port) {
-    port.DiscardInput();
+void ScreenLoop::Start() {
     state_.BandRow = 0;
     state_.BandColumn = 0;
     state_.GraphPending = 0;
@@ -29,12 +28,21 @@ void ScreenLoop::Start(SerialPort& port) {
 }
 
 std::string ScreenLoop::LiveRecordPath() const {
-    return Running() && capture_.record != 0 && !capture_.filed ? capture_.path : std::string{};
+    return Running() && capture_.record != 0 && !captureFiled_ ? capture_.path : std::string{};
 }
 
 void ScreenLoop::Stop() {
     step_ = Step::Stopped;
     backlog_.clear();
+}
+
+void ScreenLoop::End() {
+    Stop();
+    if (!Locate_Capture_Record(ws_, capture_) ||
+        ws_.RecordType[capture_.report][capture_.record] != KindGraph)
+        return;
+    if (!captureFiled_ || unfiledDrawing_)
+        FilePicture();
 }
 
 void ScreenLoop::Feed(std::string_view bytes) {
@@ -127,9 +135,14 @@ void ScreenLoop::BeginTurn() {
 }
 
 void ScreenLoop::EndEscape(std::uint8_t c) {
-    if (c == EndPicture && state_.GraphPending == 1)
+    const bool filing = c == EndPicture && state_.GraphPending == 1;
+    if (filing)
         FilePicture();
+    const bool unfiledBefore = unfiledDrawing_;
     FinishTurn(c);
+    // The "R" of the end code is drawn after the filing: it is no part of the picture sent.
+    if (filing)
+        unfiledDrawing_ = unfiledBefore;
 }
 
 void ScreenLoop::FinishTurn(std::uint8_t c) {

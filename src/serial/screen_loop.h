@@ -13,7 +13,6 @@
 #include "serial/acquisition_picture_filer.h"
 #include "serial/picture_surface.h"
 #include "serial/progress_display.h"
-#include "serial/serial_port.h"
 #include "workspace/clipboard.h"
 #include "workspace/services.h"
 #include "workspace/window_state.h"
@@ -52,9 +51,14 @@ class ScreenLoop {
     ScreenLoop(Workspace& ws, WindowState& win, Services& services, ProgressDisplay& progress,
                AcquisitionOutputs outputs);
 
-    // Begins a run after Connect: drops what waits on the port, restarts the drawing
-    // position and forgets the record of the previous run.
-    void Start(SerialPort& port);
+    // Begins a run after Connect: restarts the drawing position and forgets the record of the
+    // previous run. Bytes that arrived while Connect was loading the workspace are fed next.
+    void Start();
+
+    // The link ends (Disconnect, a lost link, exit) or the workspace is reloaded: the run
+    // stops at once, and a picture record that was never filed, or was drawn on since, is
+    // filed with what arrived of it, so that its document exists and holds it.
+    void End();
 
     // Decodes the bytes that arrived. Does nothing unless running; the run ends when the
     // link is dropped (Disconnected), the target is no longer a printer-stream one
@@ -117,7 +121,9 @@ class ScreenLoop {
     AcquisitionState state_;
     Step step_ = Step::Stopped;
     std::uint8_t imageLow_ = 0;
-    CaptureSlot capture_; // the record started last in this run
+    CaptureSlot capture_;         // the record started last in this run
+    bool captureFiled_ = false;   // its picture has reached its document
+    bool unfiledDrawing_ = false; // dots or characters drawn since the picture was filed
 
     // A message box shown while decoding runs a nested event loop, in which the port may
     // deliver more bytes: they wait here and follow in order.

@@ -1,6 +1,5 @@
 #include "ui/application.h"
 
-#include "platform/cp1252.h"
 #include "platform/printing.h"
 #include "ui/icons.h"
 #include "ui/splash_window.h"
@@ -18,8 +17,8 @@ std::string ProgramVersion() {
 }
 
 Program::Program(std::string dataRoot)
-    : services_{files_, clock_, dialogs_, std::move(dataRoot), LocalePaper()},
-      filer_(files_, services_.dataRoot, services_.paper) {
+    : services_{files_, clock_, dialogs_, std::move(dataRoot), &locks_, LocalePaper()},
+      filer_(files_, services_.dataRoot, &locks_, services_.paper) {
     ws_.VersionLabel = ProgramVersion();
     window_ = std::make_unique<MainWindow>(WindowContext{ws_, win_, services_, settings_, port_,
                                                          clipboard_, imgScreen_, imgTemp_,
@@ -28,8 +27,9 @@ Program::Program(std::string dataRoot)
     MainWindow* window = window_.get();
     QObject::connect(&port_, &QtSerialPort::readyRead, window, &MainWindow::OnPortReadyRead);
     QObject::connect(&port_, &QtSerialPort::breakReceived, window, &MainWindow::OnBreakReceived);
-    QObject::connect(&port_, &QtSerialPort::linkLost, window,
-                     [window](const QString& reason) { window->OnLinkLost(ToCp1252(reason)); });
+    QObject::connect(&port_, &QtSerialPort::linkLost, window, [window](const QString& reason) {
+        window->OnLinkLost(reason.toLocal8Bit().toStdString());
+    });
 }
 
 // The window goes first: it may still reach the devices while it closes.

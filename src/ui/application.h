@@ -4,6 +4,7 @@
 #include "output/document_picture_filer.h"
 #include "output/stamps.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_file_locks.h"
 #include "platform/qt_launcher.h"
 #include "platform/qt_picture_surface.h"
 #include "platform/qt_serial_port.h"
@@ -34,6 +35,7 @@ class Program {
     DiskFileSystem files_;
     SystemClock clock_;
     QtDialogs dialogs_;
+    QtFileLocks locks_;
     Services services_;
     QtSettingsStore settings_;
     QtSerialPort port_;

@@ -142,8 +142,11 @@ void MainWindow::ShutDown() {
     timer1_.stop();
     // Quitting before the window was loaded (during the splash) must not replace the stored
     // settings with the port's defaults.
-    if (loaded_)
+    if (loaded_) {
+        // A picture being drawn and text held back are filed before the workspace is written.
+        EndCapture();
         orvane::Form_Unload(ctx_.ws, ctx_.services, ctx_.settings, ctx_.port);
+    }
     // The program ends with its main window; open dialogs go with it.
     QApplication::closeAllWindows();
     QCoreApplication::quit();

@@ -3,6 +3,7 @@
 // and the status bar. It renders the window state after every event and hands the user's
 // input to the procedures; the serial port's signals drive the capture.
 
+#include "serial/link_capture.h"
 #include "serial/progress_display.h"
 #include "serial/pushed_text_capture.h"
 #include "serial/screen_loop.h"
@@ -38,7 +39,7 @@ class QPrinter;
 
 namespace orvane {
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, private LinkCapture {
     Q_OBJECT
   public:
     explicit MainWindow(WindowContext context, QWidget* parent = nullptr);
@@ -86,6 +87,12 @@ class MainWindow final : public QMainWindow {
     void ConnectMenus();
     void ConnectInput();
     void ConnectTimers();
+
+    // Hands what waits on the port to the capture of the target.
+    void TakeWaitingBytes();
+    // The pushed text's held-back tail and a picture cut short go into their records; what
+    // was still waiting on the port is taken first.
+    void EndCapture() override;
 
     // Rendering: at once after a user command, coalesced while a capture streams in.
     void ScheduleRender();
@@ -173,6 +180,7 @@ class MainWindow final : public QMainWindow {
 
     QString saveDialogTitle_; // the Save dialog's title as last set (Save sets it)
     bool loaded_ = false;     // Form_Load has run
+    bool connecting_ = false; // Connect is loading the workspace: arriving bytes wait
     bool shutDown_ = false;
 };
 

@@ -97,6 +97,9 @@ void MainWindow::mnuTarget_Click() {
 
 void MainWindow::Form4_cmdOK_Click(std::optional<int> option) {
     orvane::Form4_cmdOK_Click(ctx_.ws, ctx_.win, ctx_.services, ctx_.port, surfaces_, option);
+    // A choice refused while connected is not left standing in the dialog.
+    if (const std::optional<int> current = TargetOption(ctx_.ws.TypeOfTarget))
+        form4_->SelectOption(*current);
     Render();
 }
 
@@ -110,16 +113,22 @@ void MainWindow::mnuConnect_Click() {
 }
 
 bool MainWindow::Form3_cmdOK_Click(const SerialSettingsForm& form) {
+    // Bytes arriving while the workspace is loaded (a message of the loader runs the event
+    // loop) wait, and go into the fresh run once the tables are whole.
+    connecting_ = true;
     const ConnectResult result =
-        orvane::Form3_cmdOK_Click(form, ctx_.port, ctx_.ws, ctx_.win, ctx_.services);
+        orvane::Form3_cmdOK_Click(form, ctx_.port, ctx_.ws, ctx_.win, ctx_.services, *this);
+    connecting_ = false;
     if (result.startAcquisition)
-        screenLoop_->Start(ctx_.port);
+        screenLoop_->Start();
+    if (result.connected && ctx_.port.InBufferCount() > 0)
+        TakeWaitingBytes();
     Render();
     return result.connected;
 }
 
 void MainWindow::mnuDisconnect_Click() {
-    orvane::mnuDisconnect_Click(ctx_.port, ctx_.ws, ctx_.win, ctx_.services);
+    orvane::mnuDisconnect_Click(ctx_.port, ctx_.ws, ctx_.win, ctx_.services, *this);
     Render();
 }
 

@@ -16,7 +16,7 @@ void MainWindow::ConnectTimers() {
     timer1_.setInterval(Timer1IntervalMs);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         // A Tarn/TarnX transmission ends with three seconds of silence: file it at once.
-        if (Timer1_Timer(pushed_))
+        if (Timer1_Timer(pushed_, ctx_.ws, ctx_.win))
             SaveWorkspace();
     });
     timer1_.start();
@@ -42,24 +42,39 @@ void MainWindow::ConnectTimers() {
 }
 
 void MainWindow::OnPortReadyRead() {
+    // The bytes wait in the port until the fresh run can take them.
+    if (connecting_)
+        return;
+    TakeWaitingBytes();
+    ScheduleRender();
+}
+
+void MainWindow::TakeWaitingBytes() {
     if (ctx_.ws.TarnMode) {
-        MSComm1_OnComm(pushed_, ctx_.ws, ctx_.win, ctx_.services, ctx_.port, CommEventReceive);
+        MSComm1_OnComm(pushed_, ctx_.ws, ctx_.win, ctx_.services, ctx_.port, *this,
+                       CommEventReceive);
     } else if (ctx_.ws.VeskMode && screenLoop_->Running()) {
         screenLoop_->Feed(ctx_.port.Read(0));
     } else {
         // Nobody acquires now: what arrives is dropped, as the next run starts afresh anyway.
         ctx_.port.DiscardInput();
     }
-    ScheduleRender();
+}
+
+void MainWindow::EndCapture() {
+    if (ctx_.port.IsOpen() && ctx_.port.InBufferCount() > 0)
+        TakeWaitingBytes();
+    End_Transmission(pushed_, ctx_.ws, ctx_.win);
+    screenLoop_->End();
 }
 
 void MainWindow::OnBreakReceived() {
-    MSComm1_OnComm(pushed_, ctx_.ws, ctx_.win, ctx_.services, ctx_.port, CommEventBreak);
+    MSComm1_OnComm(pushed_, ctx_.ws, ctx_.win, ctx_.services, ctx_.port, *this, CommEventBreak);
     Render();
 }
 
 void MainWindow::OnLinkLost(const std::string& reason) {
-    Link_Lost(ctx_.port, ctx_.ws, ctx_.win, ctx_.services, reason);
+    Link_Lost(ctx_.port, ctx_.ws, ctx_.win, ctx_.services, *this, reason);
     Render();
 }
 

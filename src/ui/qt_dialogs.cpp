@@ -1,7 +1,5 @@
 #include "ui/qt_dialogs.h"
 
-#include "platform/cp1252.h"
-
 #include <QMessageBox>
 
 namespace orvane {
@@ -9,16 +7,21 @@ namespace {
 
 const QString Title = QStringLiteral("Orvane Reporter");
 
+// Messages carry paths as the file system names them.
+QString Shown(std::string_view text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace
 
 void QtDialogs::Message(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, Title, FromCp1252(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, Title, Shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtDialogs::Confirm(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, Title, FromCp1252(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    QMessageBox box(QMessageBox::NoIcon, Title, Shown(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    parent_);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #ifdef _WIN32
@@ -10,6 +11,8 @@
 #include <process.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -85,14 +88,91 @@ bool FlushToDevice(std::FILE* file) {
 #endif
 }
 
-bool WriteWhole(const std::string& path, std::string_view bytes) {
+// The end of the chain of symbolic links that starts at `path` (followed whether the last one
+// dangles or not), or `path` itself. Nullopt for a chain that loops.
+std::optional<fs::path> FinalTarget(const fs::path& path) {
+    constexpr int MaxLinks = 40; // as many as the system itself follows
+    fs::path target = path;
+    for (int links = 0; links <= MaxLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error)))
+            return target;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            return std::nullopt;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// Where a write to `path` lands: a link's target, so that the link stays a link. (Windows:
+// the path itself; ReplaceFileW deals with what it names.)
+std::optional<std::string> WriteTarget(const std::string& path) {
+#ifdef _WIN32
+    return path;
+#else
+    const std::optional<fs::path> target = FinalTarget(path);
+    return target ? std::optional(target->string()) : std::nullopt;
+#endif
+}
+
+// The file may not be written: the read-only attribute, no write permission for its owner
+// (what SetReadOnly sets) or for this process. Replacing it would pass the protection by.
+bool IsWriteProtected(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return (status.st_mode & S_IWUSR) == 0 || access(path.c_str(), W_OK) != 0;
+#endif
+}
+
+// The mode a replacement of `path` is to get: that of the file it replaces (Windows: the
+// replace itself keeps the attributes). -1: none, a new file gets the default.
+int ModeToKeep([[maybe_unused]] const std::string& path) {
+#ifdef _WIN32
+    return -1;
+#else
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? static_cast<int>(status.st_mode & 07777) : -1;
+#endif
+}
+
+bool WriteWhole(const std::string& path, std::string_view bytes, [[maybe_unused]] int mode) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool written = true;
+#ifndef _WIN32
+    if (mode >= 0)
+        written = fchmod(fileno(file), static_cast<mode_t>(mode)) == 0;
+#endif
+    written = written && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = written && FlushToDevice(file);
     const bool closed = std::fclose(file) == 0;
     return written && flushed && closed;
+}
+
+// Puts `temporary` in the place of `path` for good: after a rename the new name lives in the
+// folder, and only a synced folder keeps it over a power cut.
+bool MoveInPlace(const std::string& temporary, const std::string& path) {
+#ifdef _WIN32
+    return MoveOver(temporary, path);
+#else
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (error)
+        return false;
+    const fs::path folder = fs::path(path).parent_path();
+    const int handle = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (handle < 0)
+        return false;
+    const bool synced = fsync(handle) == 0;
+    return close(handle) == 0 && synced;
+#endif
 }
 
 } // namespace
@@ -155,31 +235,22 @@ std::optional<std::string> DiskFileSystem::Read(const std::string& path) {
 
 bool DiskFileSystem::Write(const std::string& path, std::string_view bytes) {
     return Guarded(false, [&] {
+        const std::optional<std::string> target = WriteTarget(path);
         std::error_code error;
-        if (fs::is_directory(NativePath(path), error))
+        if (!target || fs::is_directory(NativePath(*target), error) || IsWriteProtected(*target))
             return false;
-        const std::string temporary = TemporaryNameBeside(path);
-        bool replaced = WriteWhole(temporary, bytes);
-        if (replaced) {
-#ifdef _WIN32
-            replaced = MoveOver(temporary, path);
-#else
-            fs::rename(temporary, path, error);
-            replaced = !error;
-#endif
-        }
-        if (!replaced) {
-            fs::remove(NativePath(temporary), error);
-            return false;
-        }
-        return true;
+        const std::string temporary = TemporaryNameBeside(*target);
+        if (WriteWhole(temporary, bytes, ModeToKeep(*target)) && MoveInPlace(temporary, *target))
+            return true;
+        fs::remove(NativePath(temporary), error);
+        return false;
     });
 }
 
 bool DiskFileSystem::Append(const std::string& path, std::string_view bytes) {
     return Guarded(false, [&] {
         std::error_code error;
-        if (fs::is_directory(NativePath(path), error))
+        if (fs::is_directory(NativePath(path), error) || IsWriteProtected(path))
             return false;
         std::FILE* file = std::fopen(path.c_str(), "ab");
         if (!file)
@@ -191,16 +262,10 @@ bool DiskFileSystem::Append(const std::string& path, std::string_view bytes) {
     });
 }
 
+// Read and written whole, so that the copy lands as every other write does.
 bool DiskFileSystem::Copy(const std::string& from, const std::string& to) {
-    return Guarded(false, [&] {
-#ifdef _WIN32
-        // std::filesystem's copy_file of MinGW refuses to overwrite an existing file.
-        return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
-#else
-        std::error_code error;
-        return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
-#endif
-    });
+    const std::optional<std::string> bytes = Read(from);
+    return bytes && Write(to, *bytes);
 }
 
 bool DiskFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
@@ -220,6 +285,19 @@ bool DiskFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
                         readOnly ? fs::perm_options::remove : fs::perm_options::add, error);
         return !error;
 #endif
+    });
+}
+
+bool DiskFileSystem::IsInside(const std::string& path, const std::string& folder) {
+    return Guarded(false, [&] {
+        const std::optional<fs::path> target = FinalTarget(NativePath(path));
+        if (!target)
+            return false;
+        std::error_code whereError, homeError;
+        const fs::path where = fs::weakly_canonical(target->parent_path(), whereError);
+        const fs::path home = fs::weakly_canonical(NativePath(folder), homeError);
+        return !whereError && !homeError && where == home && target->filename() != ".." &&
+               target->filename() != ".";
     });
 }
 

@@ -14,14 +14,18 @@ class DiskFileSystem final : public FileSystem {
     // Removes a file; directories are never removed.
     bool Remove(const std::string& path) override;
     std::optional<std::string> Read(const std::string& path) override;
-    // Writes a temporary file beside the target, flushes it to the device and renames it over
-    // the target. Fails (leaving the target untouched) where the target may not be replaced,
-    // e.g. a read-only file on Windows or a directory.
+    // Writes a temporary file beside the target, flushes it to the device, renames it over the
+    // target and syncs the folder. A symbolic link is followed: its target is replaced, with
+    // the mode it had. Fails, leaving the target untouched, on a read-only file (whoever
+    // runs the program), a directory, or a chain of links that loops.
     bool Write(const std::string& path, std::string_view bytes) override;
+    // Fails on a read-only file, as Write does.
     bool Append(const std::string& path, std::string_view bytes) override;
+    // As Write, with the bytes of `from`.
     bool Copy(const std::string& from, const std::string& to) override;
     // POSIX: the owner's write permission; Windows: the read-only attribute.
     bool SetReadOnly(const std::string& path, bool readOnly) override;
+    bool IsInside(const std::string& path, const std::string& folder) override;
 };
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "workspace/index_file.h"
 
+#include "workspace/collected_messages.h"
 #include "workspace/data_paths.h"
 #include "workspace/index_format.h"
 #include "workspace/list_mirror.h"
@@ -20,10 +21,11 @@ struct Refusals {
     int recordsOverLimit = 0;
     int duplicateRecords = 0;
     int unreadableRecords = 0;
+    int outsideRecords = 0;
 
     bool Any() const {
         return invalidRecordLines > 0 || reportsOverLimit > 0 || recordsOverLimit > 0 ||
-               duplicateRecords > 0 || unreadableRecords > 0;
+               duplicateRecords > 0 || unreadableRecords > 0 || outsideRecords > 0;
     }
 };
 
@@ -39,6 +41,7 @@ void TellRefusals(Dialogs& dialogs, const std::string& indexPath, const Refusals
     AddReason(message, refused.recordsOverLimit, "record(s) beyond the limit of 50 per report");
     AddReason(message, refused.duplicateRecords, "record(s) listed more than once");
     AddReason(message, refused.unreadableRecords, "record file(s) that could not be read");
+    AddReason(message, refused.outsideRecords, "record file(s) linked outside the folder");
     message += "\r\nThey are dropped from the index when the workspace is next saved.";
     dialogs.Message(message);
 }
@@ -73,7 +76,8 @@ void ClearTables(Workspace& ws, WindowState& win) {
     win.Caption = WindowState{}.Caption;
 }
 
-// Reads the index file; nullopt (and the user told) when it exists but cannot be read.
+// Reads the index file; nullopt (and the user told) when it exists but cannot be read. Such
+// an index may hold every report of the family: it is neither loaded nor replaced.
 std::optional<std::string> ReadIndex(Services& services, const std::string& indexPath) {
     if (!services.files.Exists(indexPath))
         return std::string{};
@@ -82,8 +86,25 @@ std::optional<std::string> ReadIndex(Services& services, const std::string& inde
         bytes = services.files.Read(indexPath);
     if (!bytes)
         services.dialogs.Message("The workspace index could not be read:\r\n" + indexPath +
-                                 "\r\nIt is replaced when the workspace is next saved.");
+                                 "\r\nIt is left as it is; nothing is loaded or saved there "
+                                 "until it can be read.");
     return bytes;
+}
+
+// The family's index is held locked while its tables are loaded, so that a second copy of the
+// program cannot load it too and overwrite one copy's work with the other's.
+bool LockIndex(Services& services, const std::string& indexPath) {
+    if (!services.locks || services.locks->Lock(indexPath))
+        return true;
+    services.dialogs.Message("The workspace index is in use by another running copy of this "
+                             "program:\r\n" +
+                             indexPath + "\r\nClose that copy, then connect again.");
+    return false;
+}
+
+void UnlockIndex(Services& services, const std::string& indexPath) {
+    if (services.locks)
+        services.locks->Unlock(indexPath);
 }
 
 class WorkspaceReader {
@@ -129,6 +150,11 @@ class WorkspaceReader {
             return false;
         }
         const std::string path = JoinPath(directory_, entry.fileName);
+        // A link to a file elsewhere would be read, and written at the next save.
+        if (services_.files.Exists(path) && !services_.files.IsInside(path, directory_)) {
+            ++refused_.outsideRecords;
+            return false;
+        }
         if (entry.kind == KindRecord) {
             std::optional<std::string> bytes = services_.files.Read(path);
             if (!bytes) {
@@ -163,6 +189,73 @@ void ClearView(WindowState& win, PictureSurface* imgScreen) {
         imgScreen->Clear();
         imgScreen->RemovePicture();
     }
+}
+
+// Whether a load adds a fresh report for the captures to come.
+enum class FreshReport { WhenLastHoldsRecords, Never };
+
+bool ReadWorkspace(Workspace& ws, WindowState& win, Services& services, PictureSurface* imgScreen,
+                   FreshReport fresh) {
+    // Whatever changed since the tables were loaded (a capture's last lines included) is
+    // written before they are replaced.
+    if (ws.Loaded && ws.Dirty) {
+        const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
+        // The user is told what could not be saved; reading the index over the same target's
+        // tables would throw those changes away.
+        if (!Create_iniFile(ws, services) && sameTarget)
+            return true;
+    }
+
+    const std::string previousIndex =
+        ws.Loaded ? IndexPath(services.dataRoot,
+                              ws.LoadedTargetDir.empty() ? ws.TargetDir : ws.LoadedTargetDir)
+                  : std::string{};
+    std::string indexPath;
+    std::optional<std::string> bytes = std::string{};
+    if (!ws.TargetDir.empty()) {
+        indexPath = IndexPath(services.dataRoot, ws.TargetDir);
+        if (!LockIndex(services, indexPath))
+            return false;
+        bytes = ReadIndex(services, indexPath);
+        if (!bytes) {
+            if (indexPath != previousIndex)
+                UnlockIndex(services, indexPath);
+            return false;
+        }
+    }
+
+    ClearTables(ws, win);
+    WorkspaceReader reader(ws, win, services);
+    reader.Read(ParseIndex(*bytes));
+    if (reader.refused().Any())
+        TellRefusals(services.dialogs, indexPath, reader.refused());
+    ClearView(win, imgScreen);
+
+    if (fresh == FreshReport::WhenLastHoldsRecords) {
+        if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
+            mnuNewReport_Click(ws, win, services);
+        if (ws.ReportCount == 0)
+            mnuNewReport_Click(ws, win, services);
+    }
+
+    if (!previousIndex.empty() && previousIndex != indexPath)
+        UnlockIndex(services, previousIndex);
+    ws.Loaded = true;
+    ws.LoadedTargetDir = ws.TargetDir;
+    // A report added just now holds nothing that could be lost.
+    ws.Dirty = false;
+    return true;
+}
+
+// A load with its complaints collected and shown in one message once the tables are whole.
+bool LoadQuietly(Workspace& ws, WindowState& win, Services& services, PictureSurface* imgScreen,
+                 FreshReport fresh) {
+    CollectedMessages complaints;
+    Services quiet{services.files,    services.clock, complaints,
+                   services.dataRoot, services.locks, services.paper};
+    const bool loaded = ReadWorkspace(ws, win, quiet, imgScreen, fresh);
+    complaints.ShowOn(services.dialogs);
+    return loaded;
 }
 
 } // namespace
@@ -202,62 +295,25 @@ bool Create_iniFile(Workspace& ws, Services& services) {
     services.files.SetReadOnly(indexPath, true);
 
     if (!failed.empty()) {
-        TellWriteFailures(services.dialogs, failed);
+        // Told once: not again at every pause in typing or capture while the disk fails alike.
+        if (failed != ws.ToldWriteFailures)
+            TellWriteFailures(services.dialogs, failed);
+        ws.ToldWriteFailures = std::move(failed);
         return false;
     }
+    ws.ToldWriteFailures.clear();
     ws.Dirty = false;
     return true;
 }
 
-namespace {
-
-enum class FreshReport { WhenLastHoldsRecords, Never };
-
-void LoadWorkspace(Workspace& ws, WindowState& win, Services& services, PictureSurface* imgScreen,
-                   FreshReport fresh) {
-    if (ws.Loaded && ws.Dirty) {
-        const bool sameTarget = ws.LoadedTargetDir.empty() || ws.LoadedTargetDir == ws.TargetDir;
-        // The user has been told what could not be saved; reading the index over the same
-        // target's tables would throw those changes away.
-        if (!Create_iniFile(ws, services) && sameTarget)
-            return;
-    }
-
-    ClearTables(ws, win);
-    if (!ws.TargetDir.empty()) {
-        const std::string indexPath = IndexPath(services.dataRoot, ws.TargetDir);
-        if (const std::optional<std::string> bytes = ReadIndex(services, indexPath)) {
-            WorkspaceReader reader(ws, win, services);
-            reader.Read(ParseIndex(*bytes));
-            if (reader.refused().Any())
-                TellRefusals(services.dialogs, indexPath, reader.refused());
-        }
-    }
-    ClearView(win, imgScreen);
-
-    if (fresh == FreshReport::WhenLastHoldsRecords) {
-        if (ws.ReportCount > 0 && ws.RecordCount[ws.ReportCount] >= 1)
-            mnuNewReport_Click(ws, win, services);
-        if (ws.ReportCount == 0)
-            mnuNewReport_Click(ws, win, services);
-    }
-
-    ws.Loaded = true;
-    ws.LoadedTargetDir = ws.TargetDir;
-    // A report added just now holds nothing that could be lost.
-    ws.Dirty = false;
-}
-
-} // namespace
-
-void Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
+bool Loading_Workspace(Workspace& ws, WindowState& win, Services& services,
                        PictureSurface* imgScreen) {
-    LoadWorkspace(ws, win, services, imgScreen, FreshReport::WhenLastHoldsRecords);
+    return LoadQuietly(ws, win, services, imgScreen, FreshReport::WhenLastHoldsRecords);
 }
 
-void Show_Saved_Reports(Workspace& ws, WindowState& win, Services& services,
+bool Show_Saved_Reports(Workspace& ws, WindowState& win, Services& services,
                         PictureSurface* imgScreen) {
-    LoadWorkspace(ws, win, services, imgScreen, FreshReport::Never);
+    return LoadQuietly(ws, win, services, imgScreen, FreshReport::Never);
 }
 
 } // namespace orvane

@@ -36,15 +36,11 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The suffix is "AM"/"PM" or seconds digits; other locales' designators may be letters of
-// the 8-bit code page. Never a separator, a dot or a control character.
-bool IsSuffixCharacter(char c) {
+// Characters that would let a name reach beyond its folder or that no file name holds: path
+// separators, a drive's colon and the control characters.
+bool IsUnsafeInName(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || byte >= 0x80;
+    return c == '/' || c == '\\' || c == ':' || byte < 0x20 || byte == 0x7F;
 }
 
 bool IsRecordLine(std::string_view line) {
@@ -124,13 +120,9 @@ bool IsRecordFileName(std::string_view name, std::int16_t kind) {
     const std::string_view extension = name.substr(StampLength);
     if (extension != (kind == KindRecord ? ".txt" : kind == KindGraph ? ".doc" : ""))
         return false;
-    for (std::size_t i = 0; i < StampLength; ++i) {
-        const char c = name[i];
-        const bool valid = i == 8 ? c == '-' : i < 15 ? IsDigit(c) : IsSuffixCharacter(c);
-        if (!valid)
-            return false;
-    }
-    return true;
+    // Without a separator, a name of this length ending in the extension is neither "." nor
+    // "..": it names an entry of the family's folder itself.
+    return std::none_of(name.begin(), name.end(), IsUnsafeInName);
 }
 
 std::string RecordFileBytes(std::string_view text) {

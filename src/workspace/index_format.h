@@ -43,8 +43,10 @@ std::string FormatIndex(const Workspace& ws);
 // or LF. Stray lines are ignored; a block without its closing "#" keeps its records.
 ParsedIndex ParseIndex(std::string_view bytes);
 
-// A record file name this program makes: the 17-character date-time stamp (MMDDYYYY-HHMMSS
-// and a two-character suffix) and ".txt" for a RECORD or ".doc" for a GRAPH.
+// A record file name this program or its predecessors can have written: 17 characters of
+// date-time stamp, whose suffix came from the user's time format ("AM", "m.", " s", ...),
+// and ".txt" for a RECORD or ".doc" for a GRAPH. Refused: separators, a drive's colon and
+// control characters, so that the name stays inside the family's folder.
 bool IsRecordFileName(std::string_view name, std::int16_t kind);
 
 // A text record's file holds its text followed by CR LF; reading gives back exactly the

@@ -24,6 +24,9 @@ class ReadOnlyFileSystem final : public FileSystem {
     bool Append(const std::string&, std::string_view) override { return false; }
     bool Copy(const std::string&, const std::string&) override { return false; }
     bool SetReadOnly(const std::string&, bool) override { return false; }
+    bool IsInside(const std::string& path, const std::string& folder) override {
+        return files_.IsInside(path, folder);
+    }
 
   private:
     FileSystem& files_;

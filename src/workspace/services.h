@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 
-// Message boxes. Texts are shown exactly as given (8-bit, Windows-1252).
+// Message boxes. Texts are in the encoding of file names (UTF-8; the ANSI code page on
+// Windows), so that the paths they name show as they are; the fixed texts are plain ASCII.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -32,6 +34,41 @@ class FileSystem {
     virtual bool Append(const std::string& path, std::string_view bytes) = 0;
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
     virtual bool SetReadOnly(const std::string& path, bool readOnly) = 0;
+    // True when `path`, with every symbolic link on its way followed, names an entry right
+    // inside `folder` (whose links are followed too), whether that entry exists or not.
+    virtual bool IsInside(const std::string& path, const std::string& folder) = 0;
+};
+
+// Keeps two running copies of the program off the same files: each lock is a file beside
+// the file it guards, and a lock left by a copy that has died is taken over.
+class FileLocks {
+  public:
+    virtual ~FileLocks() = default;
+    // Takes the lock of `path` without waiting; true also when this copy holds it already.
+    // False when another running copy holds it: `path` is then that copy's to use.
+    virtual bool Lock(const std::string& path) = 0;
+    virtual void Unlock(const std::string& path) = 0;
+};
+
+// Holds the lock of `path` for the life of the object; with no locks there is nothing to hold.
+class ScopedLock {
+  public:
+    ScopedLock(FileLocks* locks, std::string path)
+        : locks_(locks), path_(std::move(path)), held_(!locks_ || locks_->Lock(path_)) {}
+    ~ScopedLock() {
+        if (locks_ && held_)
+            locks_->Unlock(path_);
+    }
+    ScopedLock(const ScopedLock&) = delete;
+    ScopedLock& operator=(const ScopedLock&) = delete;
+
+    // False: another running copy holds the lock, and `path` is that copy's to use.
+    bool held() const { return held_; }
+
+  private:
+    FileLocks* locks_;
+    std::string path_;
+    bool held_;
 };
 
 struct LocalTime {
@@ -43,7 +80,7 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
-    // The time rendered in the user's standard time format.
+    // The time rendered in the user's standard time format, in UTF-8.
     virtual std::string TimeText(const LocalTime& time) = 0;
 };
 
@@ -59,6 +96,8 @@ struct Services {
     Clock& clock;
     Dialogs& dialogs;
     std::string dataRoot; // C:\PLX on Windows, ~/PLX elsewhere, or KAVREL_DATA_ROOT
+    // Null where no other copy of the program can share the data root (tests, benchmarks).
+    FileLocks* locks = nullptr;
     PaperSize paper = {}; // the page picture documents are laid out on
 };
 

@@ -65,7 +65,10 @@ void Form_Unload(Workspace& ws, Services& services, SettingsStore& settings, Ser
     settings.Write(SerialSettingSection, SerialSettingKey, port.Settings());
     settings.Write(TypeOfTargetSection, TypeOfTargetKey, WithSignPosition(ws.TypeOfTarget));
     Create_iniFile(ws, services);
-    services.files.Remove(TempDocPath(services.dataRoot));
+    // While another copy of the program writes the scratch document, it is that copy's.
+    const std::string scratch = TempDocPath(services.dataRoot);
+    if (const ScopedLock lock(services.locks, scratch); lock.held())
+        services.files.Remove(scratch);
 }
 
 } // namespace orvane

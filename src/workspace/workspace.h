@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace orvane {
 
@@ -89,6 +90,9 @@ struct Workspace {
     std::string LoadedTargetDir;
     // True while the tables hold changes that have not reached the disk yet.
     bool Dirty = false;
+    // The files the last failed write could not write, as the user was told: the same
+    // failure is told once, not at every save that meets it again.
+    std::vector<std::string> ToldWriteFailures;
     // Record file path -> the text its file holds, as last read or written by the index
     // code; files whose text is unchanged are not rewritten.
     std::unordered_map<std::string, std::string> RecordFileText;

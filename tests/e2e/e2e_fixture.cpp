@@ -94,6 +94,17 @@ std::vector<std::string> TestsetOptions(const fs::path& folder, int com,
     return options;
 }
 
+std::vector<std::string> Delivered(Delivery delivery, std::vector<std::string> options) {
+    // One seed for every run, so a failure replays with the same cuts.
+    if (delivery == Delivery::Packets)
+        options.insert(options.end(), {"--packets", "11"});
+    return options;
+}
+
+std::string DeliveryName(const ::testing::TestParamInfo<Delivery>& info) {
+    return info.param == Delivery::Packets ? "Packets" : "WholeWrites";
+}
+
 std::vector<std::string> PushedTransmissions(std::string_view dump) {
     static const std::regex setUp("\x1b[Rr]\x01\x1b"
                                   "2");

@@ -21,6 +21,7 @@
 #include "workspace/disk_file_system.h"
 
 #include <QtCore/qtestsupport_core.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
@@ -79,6 +80,13 @@ struct IndexedRecord {
     int kind;
     std::string name;
 };
+
+// How the simulated test set hands its bytes to the terminal: each write whole, or cut into
+// the packets of a USB serial adapter.
+enum class Delivery { WholeWrites, Packets };
+// `options` with the test set's option for `delivery`.
+std::vector<std::string> Delivered(Delivery delivery, std::vector<std::string> options);
+std::string DeliveryName(const ::testing::TestParamInfo<Delivery>& info);
 
 // Test set options that publish COM<com> in the ports folder of the session in `folder`.
 std::vector<std::string> TestsetOptions(const std::filesystem::path& folder, int com,

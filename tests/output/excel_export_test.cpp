@@ -1,4 +1,5 @@
 #include "output/excel_export.h"
+#include "output/picture_document.h"
 #include "output_command_test.h"
 
 namespace orvane {
@@ -78,6 +79,28 @@ TEST_F(ExcelExportTest, TellsWhenTheTableCannotBeWritten) {
     EXPECT_EQ(dialogs.messages, Messages{testing::CantWrite(RootFile("12052026-035651AM.xls"))});
     EXPECT_TRUE(launcher.spreadsheetFiles.empty());
     EXPECT_FALSE(std::filesystem::exists(Inter()));
+}
+
+// Another copy of the program on the same data root, in the middle of its own export.
+TEST_F(ExcelExportTest, LeavesTheScratchFilesToAnotherCopyUsingThem) {
+    testing::FakeLocks locks;
+    services.locks = &locks;
+    std::filesystem::create_directories(root);
+    testing::WriteFile(Inter(), "the other copy's table");
+    testing::WriteFile(RootFile("temp.doc"), "the other copy's document");
+    locks.heldElsewhere = {Inter(), RootFile("temp.doc")};
+
+    EXPECT_EQ(Export(), "");
+    EXPECT_EQ(dialogs.messages, Messages{testing::CantWrite(Inter())});
+    EXPECT_TRUE(Picture_To_Document(disk, root.string(), testing::SamplePng(),
+                                    RootFile("graph.doc"), &locks));
+    EXPECT_EQ(testing::ReadFile(Inter()), "the other copy's table");
+    EXPECT_EQ(testing::ReadFile(RootFile("temp.doc")), "the other copy's document");
+
+    locks.heldElsewhere.clear();
+    EXPECT_NE(Export(), "");
+    EXPECT_FALSE(std::filesystem::exists(Inter()));
+    EXPECT_TRUE(locks.held.empty()) << "let go after use";
 }
 
 } // namespace

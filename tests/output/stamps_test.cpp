@@ -1,11 +1,19 @@
 #include "output/stamps.h"
 #include "support/fakes.h"
+#include "support/scoped_env.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 #ifdef _WIN32
 #include <string_view>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace orvane {
@@ -67,6 +75,61 @@ TEST(Stamps, TheSystemClocksTimeTextEndsTheStampInItsDesignatorOrTheSeconds) {
 #endif
     }
 }
+
+TEST(Stamps, TheSuffixIsTwoAsciiLettersOrDigitsOrElseTheSeconds) {
+    const LocalTime time{2026, 12, 5, 15, 4, 5};
+    for (const auto& [text, suffix] : {std::pair{"3:04:05 p.m.", "05"},
+                                       {"3:04:05 PM ", "05"},
+                                       {"15\xE6\x99\x82", "05"},
+                                       {"3:04:05 nm", "nm"}})
+        EXPECT_EQ(TimeStamp(time, text), "150405" + std::string(suffix)) << text;
+}
+
+#ifndef _WIN32 // glibc's locales: compiled with localedef, found through LOCPATH
+// The locales are compiled once into a folder of the temporary directory that glibc reads
+// through LOCPATH: no root needed, and the machine's own locales stay as they are.
+std::filesystem::path CompiledLocale(const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "orvane-test-locales";
+    const fs::path locale = folder / (name + ".UTF-8");
+    if (fs::exists(locale / "LC_TIME"))
+        return locale;
+    fs::create_directories(folder);
+    // Compiled beside and renamed into place, as test programs may run side by side.
+    const fs::path fresh = folder / (name + "." + std::to_string(getpid()));
+    const std::string command =
+        "localedef -i " + name + " -f UTF-8 '" + fresh.string() + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !fs::exists(fresh / "LC_TIME"))
+        return {};
+    std::error_code error;
+    fs::rename(fresh, locale, error);
+    fs::remove_all(fresh, error);
+    return fs::exists(locale / "LC_TIME") ? locale : fs::path{};
+}
+
+TEST(Stamps, AreSeventeenSafeCharactersUnderEveryLocale) {
+    const struct {
+        const char* locale;
+        const char* suffix; // at 15:04:05
+    } rows[] = {{"C", "05"},     {"en_US", "PM"}, {"de_DE", "05"},
+                {"ja_JP", "05"}, {"hi_IN", "05"}, {"es_MX", "05"}};
+    const LocalTime time{2026, 12, 5, 15, 4, 5};
+    SystemClock clock;
+    for (const auto& [locale, suffix] : rows) {
+        const bool plain = std::string(locale) == "C";
+        const std::filesystem::path compiled = plain ? "" : CompiledLocale(locale);
+        if (!plain && compiled.empty())
+            GTEST_SKIP() << "localedef could not compile " << locale
+                         << " (the locales package brings the sources)";
+        const testing::ScopedEnv path("LOCPATH", plain ? nullptr : compiled.parent_path().c_str());
+        const std::string name = plain ? "C" : std::string(locale) + ".UTF-8";
+        ASSERT_NE(std::setlocale(LC_ALL, name.c_str()), nullptr) << name;
+        const std::string stamp = DateStamp(time) + "-" + TimeStamp(time, clock.TimeText(time));
+        std::setlocale(LC_ALL, "C");
+        EXPECT_EQ(stamp, "12052026-150405" + std::string(suffix)) << name;
+    }
+}
+#endif
 
 TEST(ReportHeader, HasEmptyFieldsWhenNoReportIsOpen) {
     Workspace ws;

@@ -26,6 +26,7 @@ TEST_F(WordExportTest, WritesHeaderAndTextAndOpensThem) {
     EXPECT_EQ(file, RootFile("12052026-035651AM.txt"));
     EXPECT_EQ(ReadFile(file), Header + "LEVEL  -12.5 dB\r\n\r\n");
     EXPECT_EQ(launcher.wordProcessorFiles, Messages{file});
+    EXPECT_EQ(launcher.wordProcessorKinds, std::vector{OfficeFile::Text});
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -45,6 +46,7 @@ TEST_F(WordExportTest, FilesAShownGraphAsADocument) {
     EXPECT_EQ(ReadFile(TempDocPath(root.string())), ReadFile(file));
     EXPECT_EQ(clipboard.image.png, SamplePng().png);
     EXPECT_EQ(launcher.wordProcessorFiles, Messages{file});
+    EXPECT_EQ(launcher.wordProcessorKinds, std::vector{OfficeFile::PictureDocument});
 }
 
 TEST_F(WordExportTest, ExportsInTheSameSecondNeverShareAFile) {

@@ -2,9 +2,12 @@
 #include "support/fakes.h"
 #include "support/qt_application.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace orvane {
@@ -29,39 +32,78 @@ class LauncherTest : public ::testing::Test {
         FakeProgram(name, "printf '%s\\n' \"$@\" > '" + args + ".tmp' && mv '" + args + ".tmp' '" +
                               args + "'");
     }
-    // What the detached program was started with, once it has run.
+    // What the detached program was started with, once it has run; the next start writes anew.
     std::string ArgumentsOf(const std::string& name) const {
         const fs::path args = dir.path() / (name + ".args");
         for (int i = 0; i < 600 && !fs::exists(args); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(100)); // a guard against hangs
-        return testing::ReadFile(args);
+        const std::string text = testing::ReadFile(args);
+        fs::remove(args);
+        return text;
+    }
+
+    // A launcher of a fresh run: it looks the programs up once, as it is made.
+    std::unique_ptr<QtLauncher> Started() const {
+        return std::make_unique<QtLauncher>(QStringList{QString::fromStdString(bin.string())});
     }
 
     testing::TempDir dir;
     fs::path bin = dir.path() / "bin";
-    QtLauncher launcher{{QString::fromStdString(bin.string())}};
 };
 
-TEST_F(LauncherTest, StartsLibreOfficeWriterAndCalcOnTheFile) {
+TEST_F(LauncherTest, StartsLibreOfficeWithTheImportFilterOfEachKindOfFile) {
     FakeOffice("soffice");
-    EXPECT_EQ(launcher.OfficeProgram().toStdString(), (bin / "soffice").string());
-    EXPECT_TRUE(launcher.OpenInWordProcessor("/data/PLX/12052026-035651AM.doc"));
+    auto launcher = Started();
+    EXPECT_EQ(launcher->OfficeProgram().toStdString(), (bin / "soffice").string());
+    EXPECT_TRUE(launcher->OpenInWordProcessor("/data/PLX/12052026-035651AM.doc",
+                                              OfficeFile::PictureDocument));
     EXPECT_EQ(ArgumentsOf("soffice"), "--writer\n/data/PLX/12052026-035651AM.doc\n");
+    EXPECT_TRUE(launcher->OpenInWordProcessor("/data/PLX/12052026-035651AM.txt", OfficeFile::Text));
+    EXPECT_EQ(ArgumentsOf("soffice"),
+              "--writer\n--infilter=Text (encoded):MS_1252,CRLF,Liberation Mono,\n"
+              "/data/PLX/12052026-035651AM.txt\n");
 
     FakeOffice("libreoffice");
-    EXPECT_TRUE(launcher.HasSpreadsheet());
-    EXPECT_TRUE(launcher.OpenInSpreadsheet("/data/PLX/with blank.xls"));
-    EXPECT_EQ(ArgumentsOf("libreoffice"), "--calc\n/data/PLX/with blank.xls\n")
+    launcher = Started();
+    EXPECT_TRUE(launcher->HasSpreadsheet());
+    EXPECT_TRUE(launcher->OpenInSpreadsheet("/data/PLX/with blank.xls"));
+    EXPECT_EQ(ArgumentsOf("libreoffice"),
+              "--calc\n--infilter=Text - txt - csv (StarCalc):9,34,1\n/data/PLX/with blank.xls\n")
         << "libreoffice is preferred, and a blank stays inside the one argument";
 }
 
 TEST_F(LauncherTest, WithoutLibreOfficeTheDesktopsDefaultSpreadsheetCounts) {
-    EXPECT_TRUE(launcher.OfficeProgram().isEmpty());
-    EXPECT_FALSE(launcher.HasSpreadsheet()) << "no xdg-mime to ask either";
-    FakeProgram("xdg-mime", "exit 0");
-    EXPECT_FALSE(launcher.HasSpreadsheet()) << "no default application registered";
-    FakeProgram("xdg-mime", "[ \"$3\" = text/csv ] && echo gnumeric.desktop; exit 0");
-    EXPECT_TRUE(launcher.HasSpreadsheet());
+    const struct {
+        const char* xdgMime; // the fake's body; none: no xdg-mime to ask
+        bool spreadsheet;
+    } rows[] = {
+        {nullptr, false},
+        {"exit 0", false}, // no default application registered
+        {"[ \"$3\" = text/csv ] && echo gnumeric.desktop; exit 0", true},
+    };
+    for (const auto& [xdgMime, spreadsheet] : rows) {
+        if (xdgMime)
+            FakeProgram("xdg-mime", xdgMime);
+        const auto launcher = Started();
+        EXPECT_TRUE(launcher->OfficeProgram().isEmpty());
+        EXPECT_EQ(launcher->HasSpreadsheet(), spreadsheet) << (xdgMime ? xdgMime : "none");
+    }
+}
+
+// A desktop slow to answer: the window's timers (and so its painting) go on while a command
+// waits for the look-up, which is asked once only.
+TEST_F(LauncherTest, ASlowDesktopDoesNotStopTheWindow) {
+    const std::string asked = (dir.path() / "asked").string();
+    FakeProgram("xdg-mime", "echo >> '" + asked + "'; sleep 1; echo calc.desktop");
+    const auto launcher = Started();
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+    EXPECT_TRUE(launcher->HasSpreadsheet());
+    EXPECT_GT(ticks, 0);
+    EXPECT_TRUE(launcher->HasSpreadsheet());
+    EXPECT_EQ(testing::ReadFile(asked), "\n") << "asked once";
 }
 
 } // namespace

@@ -155,11 +155,14 @@ TEST_F(PrintTest, EveryFailureAsksForAPrinter) {
     WindowState win;
     win.Text1.Set("text");
     PrintShownRecord(missing, win, QImage(), dialogs);
+    win.Text1.visible = false; // nothing to print
+    PrintShownRecord(missing, win, QImage(), dialogs);
     printer.setOutputFileName(QString::fromStdString((dir.path() / "missing" / "x.pdf").string()));
     Print("text");
     Print("", QImage(10, 10, QImage::Format_RGB32));
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, " Please install a printer! "))
-        << "no printer, a failed text job, a failed picture job";
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>(4, " Please install a printer! "))
+        << "no printer (with and without anything to print), a failed text job, a failed "
+           "picture job";
 }
 
 } // namespace

@@ -144,5 +144,40 @@ TEST_F(Records, RecordStartsAndFilingsAskForASaveOncePerDeliveryAndOnlyAGraphGet
     EXPECT_EQ(rig.filer.filings.size(), 2u);
 }
 
+// The link ends while a picture is drawn: what arrived is filed as the record's document
+// at once, so the record survives; a document that holds all there is is not written again.
+TEST(RecordsAtTheLinkEnd, APictureCutShortIsFiledWithWhatArrivedOfIt) {
+    struct Row {
+        std::string bytes;
+        bool filed;
+    };
+    for (const Row& row : {
+             Row{GraphStart + Block(2, "\xFF\x81") + LineFeed + Block(1, "\x01"), true},
+             Row{ScreenImageStart + "AB", true},
+             Row{GraphStart, true}, // nothing drawn yet: an empty picture keeps the record
+             Row{GraphStart + Block(1, "\xFF") + EndPicture, false},
+             Row{GraphStart + Block(1, "\xFF") + EndPicture + LineFeed, false},
+             Row{TextStart + "TEXT", false},
+             Row{"before any record", false},
+         }) {
+        SCOPED_TRACE(::testing::PrintToString(row.bytes));
+        AcquisitionRig rig;
+        rig.Feed(row.bytes);
+        const std::size_t before = rig.filer.filings.size();
+        rig.loop.End();
+        EXPECT_FALSE(rig.loop.Running());
+        ASSERT_EQ(rig.filer.filings.size(), before + (row.filed ? 1 : 0));
+        if (row.filed) {
+            EXPECT_EQ(rig.filer.filings.back().path, rig.ws.RecordPath[1][1]);
+            EXPECT_EQ(rig.filer.filings.back().image.png, rig.imgTemp.Image().png);
+        }
+        rig.loop.End();
+        EXPECT_EQ(rig.filer.filings.size(), before + (row.filed ? 1 : 0)) << "filed once";
+        rig.Feed(TextStart + "late");
+        EXPECT_EQ(rig.ws.RecordCount[1], row.bytes.starts_with("\x1b") ? 1 : 0)
+            << "nothing decoded after the end";
+    }
+}
+
 } // namespace
 } // namespace orvane::testing

@@ -13,9 +13,7 @@ TEST(AcquisitionRun, DecodesOnlyWhileRunningAndANewRunForgetsTheRecordOfTheLast)
     rig.Feed(TextStart + "abc");
     EXPECT_EQ(rig.ws.RecordCount[1], 0) << "not started";
 
-    rig.port.incoming = "stale bytes";
-    rig.loop.Start(rig.port);
-    EXPECT_EQ(rig.port.incoming, "");
+    rig.loop.Start();
     rig.Feed(TextStart + "old" + GraphStart + Block(1, "\xFF") + Bytes({0x1B}));
     EXPECT_EQ(rig.Drawing(), "row 0 column 1 pending 1 esc 1");
 
@@ -27,7 +25,7 @@ TEST(AcquisitionRun, DecodesOnlyWhileRunningAndANewRunForgetsTheRecordOfTheLast)
 
     // A new run keeps the graphic mode but not the record of the last run.
     rig.ws.VeskMode = true;
-    rig.loop.Start(rig.port);
+    rig.loop.Start();
     EXPECT_EQ(rig.Drawing(), "row 0 column 0 pending 0 esc 1");
     rig.Feed(Block(1, "\xFF") + EndPicture);
     EXPECT_EQ(Printed(rig.imgTemp), "0,7:R ");

@@ -27,16 +27,39 @@ TEST(CleanPushedText, RemovesThePrinterSetupDropsLineFeedsAndEndsLinesWithCrLf) 
         EXPECT_EQ(CleanPushedText(chunk), cleaned) << ::testing::PrintToString(chunk);
 }
 
-TEST(CleanPushedText, KeepsEveryOtherByteAndASequenceSplitOverTwoChunks) {
+TEST(CleanPushedText, KeepsEveryOtherByte) {
     std::string bytes;
     for (int c = 0; c < 256; ++c)
         if (c != '\r' && c != '\n')
             bytes += static_cast<char>(c);
     EXPECT_EQ(CleanPushedText(bytes), bytes);
+}
 
-    const std::string first = "AB\x1bR\x01"s;
-    const std::string second = "\x1b\x32"s + "CD";
-    EXPECT_EQ(CleanPushedText(first) + CleanPushedText(second), first + second);
+// A serial adapter cuts a transmission anywhere: cut at any byte, in two or into single
+// bytes, it is cleaned to the text of the whole.
+TEST(PushedTextCleaner, GivesTheTextOfTheWholeTransmissionWhereverItIsCut) {
+    for (const std::string& transmission : {
+             "A\x1bR\x01\x1b\x32\x0f"s + "B\r\nC",
+             "\x1br\x01\x1b\x32"s + "X\x0fY", // no SI right after: the SI stays
+             "\x1bR\x01\x1b"s + "\x1bR\x01\x1b\x32\x0f"s + "2Z",
+             "AB\x1bR\x01"s,            // ends inside a sequence: let go at the end
+             "Q\x1bR\x01\x1b\x32"s,     // ends on a whole one, which may yet take its SI
+             "\x1b\x1bR\x01\x1b\x1bR"s, // starts that come to nothing
+         }) {
+        SCOPED_TRACE(::testing::PrintToString(transmission));
+        const std::string whole = CleanPushedText(transmission);
+        for (std::size_t cut = 0; cut <= transmission.size(); ++cut) {
+            PushedTextCleaner cleaner;
+            std::string text = cleaner.Take(transmission.substr(0, cut));
+            text += cleaner.Take(transmission.substr(cut));
+            EXPECT_EQ(text + cleaner.Finish(), whole) << "cut at " << cut;
+        }
+        PushedTextCleaner cleaner;
+        std::string text;
+        for (const char byte : transmission)
+            text += cleaner.Take(std::string(1, byte));
+        EXPECT_EQ(text + cleaner.Finish(), whole) << "byte by byte";
+    }
 }
 
 TEST(RemoveIgnoringCase, RemovesNonOverlappingMatchesLeftToRight) {

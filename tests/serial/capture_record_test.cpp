@@ -1,6 +1,7 @@
 #include "serial_test_world.h"
 
 #include "serial/pushed_text_capture.h"
+#include "workspace/index_file.h"
 #include "workspace/report_commands.h"
 
 #include <algorithm>
@@ -12,11 +13,10 @@ using namespace std::string_literals;
 
 constexpr char Header[] = "   RECORD:12052026-035651AM\r\n";
 
-class PushedCapture : public ::testing::Test, public SerialWorld {
-  protected:
+struct PushedWorld : SerialWorld {
     PushedTextState state;
 
-    PushedCapture() : SerialWorld(TargetTarn, "TARN") {
+    PushedWorld() : SerialWorld(TargetTarn, "TARN") {
         ws.Connected = port.open = true;
         state.TickCount = 100;
     }
@@ -24,11 +24,51 @@ class PushedCapture : public ::testing::Test, public SerialWorld {
     // `bytes` arrive after `silentTicks` half-seconds without data.
     void Receive(const std::string& bytes, int silentTicks = 0) {
         for (int tick = 0; tick < silentTicks; ++tick)
-            Timer1_Timer(state);
+            Timer1_Timer(state, ws, win);
         port.incoming += bytes;
-        MSComm1_OnComm(state, ws, win, services, port, CommEventReceive);
+        MSComm1_OnComm(state, ws, win, services, port, capture, CommEventReceive);
     }
 };
+
+class PushedCapture : public ::testing::Test, public PushedWorld {};
+
+// The file of one transmission that arrives in `pieces` and ends with the silence (the save
+// Timer1 asks for) or with the link (as Disconnect ends it).
+std::string FiledTransmission(const std::vector<std::string>& pieces, bool silenceEnds) {
+    PushedWorld world;
+    world.AddReport();
+    for (const std::string& piece : pieces)
+        world.Receive(piece);
+    if (silenceEnds) {
+        for (int tick = 0; tick < TransmissionGapTicks; ++tick)
+            if (Timer1_Timer(world.state, world.ws, world.win))
+                Create_iniFile(world.ws, world.services);
+    } else {
+        End_Transmission(world.state, world.ws, world.win);
+        Create_iniFile(world.ws, world.services);
+    }
+    EXPECT_EQ(world.win.Text1.text, world.ws.RecordText[1][1]);
+    return ReadFile(world.ws.RecordPath[1][1]);
+}
+
+TEST(PushedCaptureCuts, OneTransmissionCutAnywhereGivesOneAndTheSameFile) {
+    const std::string transmission = "\x1bR\x01\x1b\x32\x0fRESULT\r\n"s + "\x1br\x01\x1b\x32" +
+                                     "LINE 2\r\n\x1bR\x01\x1b\x32\x0f";
+    const std::string expected = Header + "RESULT\r\nLINE 2\r\n"s + "\r\n";
+    for (const bool silenceEnds : {true, false}) {
+        SCOPED_TRACE(silenceEnds ? "ended by the silence" : "ended by the link");
+        EXPECT_EQ(FiledTransmission({transmission}, silenceEnds), expected);
+        for (std::size_t cut = 1; cut < transmission.size(); ++cut)
+            EXPECT_EQ(FiledTransmission({transmission.substr(0, cut), transmission.substr(cut)},
+                                        silenceEnds),
+                      expected)
+                << "cut at " << cut;
+        std::vector<std::string> bytes;
+        for (const char byte : transmission)
+            bytes.emplace_back(1, byte);
+        EXPECT_EQ(FiledTransmission(bytes, silenceEnds), expected) << "byte by byte";
+    }
+}
 
 TEST_F(PushedCapture, StoresTheWorkedExampleNeverInARecordOpenedForEditing) {
     const std::int16_t r = AddReport(1);
@@ -48,8 +88,8 @@ TEST_F(PushedCapture, StoresTheWorkedExampleNeverInARecordOpenedForEditing) {
 
     // The save is asked for once the silence ends the transmission.
     for (int tick = 1; tick < TransmissionGapTicks; ++tick)
-        EXPECT_FALSE(Timer1_Timer(state));
-    EXPECT_TRUE(Timer1_Timer(state));
+        EXPECT_FALSE(Timer1_Timer(state, ws, win));
+    EXPECT_TRUE(Timer1_Timer(state, ws, win));
 }
 
 TEST_F(PushedCapture, ContinuesAfterFiveTicksAndStartsAfterSix) {
@@ -69,7 +109,7 @@ TEST_F(PushedCapture, ContinuesAfterFiveTicksAndStartsAfterSix) {
     EXPECT_EQ(win.Text1.text, ws.RecordText[r][2]);
 }
 
-TEST_F(PushedCapture, CleansEachChunkOnItsOwnAndReadsEverythingWaiting) {
+TEST_F(PushedCapture, CleansASequenceSplitOverTwoChunksAndReadsEverythingWaiting) {
     const std::int16_t r = AddReport();
     port.incoming = "left by an earlier reader, ";
     Receive("X\x1bR\x01"s);
@@ -77,7 +117,7 @@ TEST_F(PushedCapture, CleansEachChunkOnItsOwnAndReadsEverythingWaiting) {
 
     EXPECT_EQ(port.incoming, "");
     EXPECT_EQ(std::count(port.calls.begin(), port.calls.end(), "Read 0"), 2);
-    EXPECT_EQ(ws.RecordText[r][1], Header + "left by an earlier reader, X\x1bR\x01\x1b\x32YZ"s);
+    EXPECT_EQ(ws.RecordText[r][1], Header + "left by an earlier reader, XYZ"s);
 }
 
 TEST_F(PushedCapture, FollowsItsRecordWhenAnEarlierOneIsDeletedAndStartsAfreshWhenItIs) {
@@ -122,7 +162,7 @@ TEST_F(PushedCapture, LeavesTheBytesAloneInVeskModeOnAClosedPortAndOnAnOverrun) 
     port.open = false;
     Receive("A");
     port.open = true;
-    MSComm1_OnComm(state, ws, win, services, port, CommEventOverrun);
+    MSComm1_OnComm(state, ws, win, services, port, capture, CommEventOverrun);
     ws.TarnMode = false;
     ws.VeskMode = true;
     Receive("\x1b\x20\x09");
@@ -135,8 +175,8 @@ TEST_F(PushedCapture, LeavesTheBytesAloneInVeskModeOnAClosedPortAndOnAnOverrun) 
 TEST_F(PushedCapture, TakesTheLinkDownOnABreakWithTheCaptureOnDisk) {
     AddReport();
     Receive("A");
-    MSComm1_OnComm(state, ws, win, services, port, CommEventBreak);
-    MSComm1_OnComm(state, ws, win, services, port, CommEventBreak);
+    MSComm1_OnComm(state, ws, win, services, port, capture, CommEventBreak);
+    MSComm1_OnComm(state, ws, win, services, port, capture, CommEventBreak);
 
     EXPECT_TRUE(!port.open && !ws.Connected && ws.Disconnected);
     EXPECT_EQ(win.StatusPanel[0] + "|" + win.StatusPanel[1], "Disconnected|Serial Port : ");

@@ -5,6 +5,10 @@
 namespace orvane {
 namespace {
 
+// No transmission runs: the tables and the view are never reached.
+Workspace ws;
+WindowState win;
+
 PushedTextState At(int tick, int lastRx, bool unsaved = false) {
     PushedTextState state;
     state.TickCount = static_cast<std::int16_t>(tick);
@@ -25,7 +29,7 @@ TEST(Timer1Timer, CountsUpTo5001AndGoesOnAtSixKeepingTheSilence) {
          }) {
         SCOPED_TRACE("tick " + std::to_string(row.tick) + ", last " + std::to_string(row.lastRx));
         PushedTextState state = At(row.tick, row.lastRx);
-        Timer1_Timer(state);
+        Timer1_Timer(state, ws, win);
         EXPECT_EQ(state.TickCount, row.tickAfter);
         EXPECT_EQ(state.TickCount - state.LastRxTick, row.silenceAfter);
     }
@@ -36,9 +40,9 @@ TEST(Timer1Timer, ReportsTheEndOfAStoredTransmissionOnceAfterSixTicksAcrossTheWr
         SCOPED_TRACE("from tick " + std::to_string(start));
         PushedTextState state = At(start, start, true);
         for (int tick = 1; tick < TransmissionGapTicks; ++tick)
-            EXPECT_FALSE(Timer1_Timer(state)) << "after " << tick << " ticks";
-        EXPECT_TRUE(Timer1_Timer(state));
-        EXPECT_FALSE(Timer1_Timer(state));
+            EXPECT_FALSE(Timer1_Timer(state, ws, win)) << "after " << tick << " ticks";
+        EXPECT_TRUE(Timer1_Timer(state, ws, win));
+        EXPECT_FALSE(Timer1_Timer(state, ws, win));
         EXPECT_FALSE(state.unsaved);
     }
 }

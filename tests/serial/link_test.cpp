@@ -22,7 +22,7 @@ struct LinkWorld : SerialWorld {
         port.calls.clear();
     }
 
-    ConnectResult Connect() { return Form3_cmdOK_Click(form, port, ws, win, services); }
+    ConnectResult Connect() { return Form3_cmdOK_Click(form, port, ws, win, services, capture); }
     // With the workspace flags.
     std::string State() const {
         return LinkState(win, port) + (ws.Connected ? "|Connected" : "") +
@@ -91,6 +91,7 @@ TEST_F(Link, ConnectOpensThePortAppliesTheSettingsLoadsAndLaterReopensAnotherPor
                                                     "SetSettings 19200,N,8,1"}));
     EXPECT_EQ(State(), "Connected|Serial Port:Com 3|open|Connected");
     EXPECT_EQ(ws.ReportField[1][1], "ACME") << "what was captured since the load is kept";
+    EXPECT_EQ(capture.ended, 1) << "the old run ends before the reload, the first had none";
 }
 
 TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspaceUnloaded) {
@@ -121,6 +122,25 @@ TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspac
     }
 }
 
+// Tables that could not be saved must not take captures: the port is let go again.
+TEST_F(Link, AnIndexAnotherCopyHoldsOrThatCannotBeReadRefusesTheConnection) {
+    FakeLocks locks;
+    services.locks = &locks;
+    const std::string index = JoinPath(TargetDir(), "TARN.ini");
+    locks.heldElsewhere.insert(index);
+    const std::string before = State();
+    EXPECT_FALSE(Connect().connected);
+    EXPECT_EQ(State(), before);
+    locks.heldElsewhere.clear();
+    std::filesystem::create_directories(index); // a folder where the index should be
+    EXPECT_FALSE(Connect().connected);
+    EXPECT_EQ(State(), before);
+    EXPECT_FALSE(ws.Loaded);
+    ASSERT_EQ(dialogs.messages.size(), 2u) << "once each, no connection message besides";
+    EXPECT_NE(dialogs.messages[0].find("in use by another running copy"), std::string::npos);
+    EXPECT_NE(dialogs.messages[1].find("could not be read"), std::string::npos);
+}
+
 TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown) {
     ASSERT_TRUE(Connect().connected);
     port.calls.clear();
@@ -140,20 +160,21 @@ TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown
 TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
     ws.Loaded = true; // a workspace shown, never connected
     port.open = true;
-    Link_Lost(port, ws, win, services, "hang-up");
+    Link_Lost(port, ws, win, services, capture, "hang-up");
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed");
     EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
 
-    mnuDisconnect_Click(port, ws, win, services);
+    mnuDisconnect_Click(port, ws, win, services, capture);
     EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
     EXPECT_FALSE(IndexWritten());
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(capture.ended, 0);
 }
 
 TEST_F(Link, LinkLostWritesTheWorkspaceAndTellsTheUserOnceWithTheReason) {
     ASSERT_TRUE(Connect().connected);
-    Link_Lost(port, ws, win, services, "The adapter was unplugged.");
+    Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The connection to the test set was lost.\r\n\r\n"
                                        "The adapter was unplugged.\r\n\r\n"
@@ -161,8 +182,9 @@ TEST_F(Link, LinkLostWritesTheWorkspaceAndTellsTheUserOnceWithTheReason) {
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
     EXPECT_TRUE(IndexWritten());
 
-    Link_Lost(port, ws, win, services, "The adapter was unplugged.");
+    Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(capture.ended, 1);
 }
 
 } // namespace

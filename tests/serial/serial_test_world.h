@@ -68,6 +68,7 @@ struct SerialWorld {
     LoggingDialogs dialogs;
     Services services{files, clock, dialogs, root.str()};
     FakeSerialPort port;
+    CountingCapture capture;
     Workspace ws;
     WindowState win;
 };
@@ -121,7 +122,7 @@ struct AcquisitionRig : SerialWorld {
         ws.Connected = true;
         AddReport();
         if (started)
-            loop.Start(port);
+            loop.Start();
     }
 
     void Feed(const std::string& bytes) { loop.Feed(bytes); }

@@ -2,6 +2,7 @@
 // A scripted serial port: bytes queued in `incoming` are what the line has delivered, the
 // fail* switches make the next calls fail, and `calls` lists what the code under test did.
 
+#include "serial/link_capture.h"
 #include "serial/serial_port.h"
 
 #include <set>
@@ -44,6 +45,13 @@ class FakeSerialPort final : public SerialPort {
 
   private:
     std::string lastError_;
+};
+
+// Counts the ends of the capture the link code asks for.
+class CountingCapture final : public LinkCapture {
+  public:
+    int ended = 0;
+    void EndCapture() override { ++ended; }
 };
 
 } // namespace orvane::testing

@@ -4,6 +4,8 @@
 #include "workspace/services.h"
 
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,15 +22,35 @@ class FakeClock final : public Clock {
     std::string TimeText(const LocalTime& time) override;
 };
 
-// Records every message and answers confirmations from a queue (OK when it is empty).
+// Records every message and answers confirmations from a queue (OK when it is empty). A
+// message box runs the event loop while it is open: `whileShown` stands for that.
 class FakeDialogs final : public Dialogs {
   public:
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
     std::vector<bool> answers;
+    std::function<void()> whileShown;
 
-    void Message(std::string_view text) override { messages.emplace_back(text); }
+    void Message(std::string_view text) override {
+        messages.emplace_back(text);
+        if (whileShown)
+            whileShown();
+    }
     bool Confirm(std::string_view text) override;
+};
+
+// Locks held by this copy and, as chosen, by another running copy of the program.
+class FakeLocks final : public FileLocks {
+  public:
+    std::set<std::string> held, heldElsewhere;
+
+    bool Lock(const std::string& path) override {
+        if (heldElsewhere.contains(path))
+            return false;
+        held.insert(path);
+        return true;
+    }
+    void Unlock(const std::string& path) override { held.erase(path); }
 };
 
 // A fresh directory under the system's temporary folder, removed with the object.

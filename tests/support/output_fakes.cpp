@@ -17,8 +17,9 @@ void RecordingClipboard::Clear() {
     image = {};
 }
 
-bool RecordingLauncher::OpenInWordProcessor(const std::string& path) {
+bool RecordingLauncher::OpenInWordProcessor(const std::string& path, OfficeFile kind) {
     wordProcessorFiles.push_back(path);
+    wordProcessorKinds.push_back(kind);
     return wordProcessorStarts;
 }
 

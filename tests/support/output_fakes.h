@@ -33,9 +33,10 @@ class RecordingLauncher final : public Launcher {
     bool wordProcessorStarts = true;
     bool spreadsheetInstalled = true;
     std::vector<std::string> wordProcessorFiles;
+    std::vector<OfficeFile> wordProcessorKinds;
     std::vector<std::string> spreadsheetFiles;
 
-    bool OpenInWordProcessor(const std::string& path) override;
+    bool OpenInWordProcessor(const std::string& path, OfficeFile kind) override;
     bool HasSpreadsheet() override { return spreadsheetInstalled; }
     bool OpenInSpreadsheet(const std::string& path) override;
 };
@@ -72,6 +73,9 @@ class RefusingFileSystem final : public FileSystem {
     bool Copy(const std::string& from, const std::string& to) override;
     bool SetReadOnly(const std::string& path, bool readOnly) override {
         return inner_.SetReadOnly(path, readOnly);
+    }
+    bool IsInside(const std::string& path, const std::string& folder) override {
+        return inner_.IsInside(path, folder);
     }
 
   private:

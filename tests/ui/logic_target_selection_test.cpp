@@ -95,5 +95,21 @@ TEST_F(TargetSelectionTest, OkWithoutAChangeOfFamilyClearsNothingButLaysOutAgain
     }
 }
 
+// The dialog is not modal: opened before Connect, its OK comes while the link is up.
+TEST_F(TargetSelectionTest, OkWhileConnectedIsRefusedAndChangesNothing) {
+    Ok(VeskOption);
+    win.Text1 = {"kept", false, 0};
+    ws.Connected = true;
+    Ok(TarnOption);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Disconnect first!"});
+    EXPECT_EQ(ws.TargetDir, "VESK");
+    EXPECT_TRUE(ws.VeskMode && !ws.TarnMode);
+    EXPECT_EQ(Layout(), "imgScreen scrGraphic");
+    EXPECT_EQ(port.inputMode, InputMode::Binary);
+    ws.Disconnected = true;
+    Ok(TarnOption);
+    EXPECT_EQ(ws.TargetDir, "TARN") << "after Disconnect";
+}
+
 } // namespace
 } // namespace orvane::ui_testing

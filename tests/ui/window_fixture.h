@@ -29,11 +29,13 @@ namespace orvane::ui_testing {
 // The devices and tables of one run of the program; a later run over the same folders reads
 // what an earlier one stored.
 struct ProgramRun {
-    explicit ProgramRun(const std::string& dataRoot) : services{files, clock, dialogs, dataRoot} {}
+    explicit ProgramRun(const std::string& dataRoot)
+        : services{files, clock, dialogs, dataRoot, &locks} {}
 
     DiskFileSystem files;
     testing::FakeClock clock;
     testing::FakeDialogs dialogs;
+    testing::FakeLocks locks;
     Services services;
     QtSettingsStore settings;
     testing::FakeSerialPort port;

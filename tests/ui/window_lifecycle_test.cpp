@@ -66,6 +66,7 @@ TEST_F(LifecycleTest, SavedReportsAreListedAtStartAndConnectKeepsWhatWasEditedBe
 TEST_F(LifecycleTest, ExitWritesTheWorkspaceRemovesTheScratchDocumentAndRunsOnce) {
     MainWindow& window = Started();
     Connect(window);
+    EXPECT_EQ(run->locks.held, std::set<std::string>{DataPath("VESK/VESK.ini").string()});
     testing::WriteFile(DataPath("temp.doc"), "left over");
     run->ws.ReportField[run->ws.ReportCount][1] = "WRITTEN AT EXIT";
     run->port.port = 2;
@@ -78,6 +79,12 @@ TEST_F(LifecycleTest, ExitWritesTheWorkspaceRemovesTheScratchDocumentAndRunsOnce
     run->port.port = 5;
     window.close();
     EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2");
+
+    MainWindow& beside = Started();
+    testing::WriteFile(DataPath("temp.doc"), "another copy's, being written");
+    run->locks.heldElsewhere.insert(DataPath("temp.doc").string());
+    beside.close();
+    EXPECT_TRUE(std::filesystem::exists(DataPath("temp.doc")));
 }
 
 } // namespace

@@ -101,5 +101,70 @@ TEST_F(DiskFiles, EachOperationDoesItsOneJobOrFailsWithoutSideEffects) {
     EXPECT_EQ(Entries(), 2) << "b and one";
 }
 
+#ifndef _WIN32 // symbolic links and POSIX modes
+TEST_F(DiskFiles, WritesGoThroughLinksKeepTheModeAndNeverPassAReadOnlyFile) {
+    fs::create_directory(At("elsewhere"));
+    WriteFile(At("elsewhere/target.doc"), "old");
+    fs::permissions(At("elsewhere/target.doc"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("elsewhere/target.doc", At("link.doc"));
+    fs::create_symlink("link.doc", At("link to link.doc"));
+    fs::create_symlink("elsewhere/new.doc", At("dangling.doc"));
+    fs::create_symlink("loop.doc", At("loop.doc"));
+    for (const char* name : {"link.doc", "link to link.doc", "dangling.doc"}) {
+        ASSERT_TRUE(disk.Write(At(name), name)) << name;
+        EXPECT_TRUE(fs::is_symlink(At(name))) << name << " stays a link";
+        EXPECT_EQ(ReadFile(At(name)), name);
+    }
+    EXPECT_EQ(fs::status(At("elsewhere/target.doc")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(disk.Write(At("loop.doc"), "x"));
+
+    WriteFile(At("protected.doc"), "kept");
+    ASSERT_TRUE(disk.SetReadOnly(At("protected.doc"), true));
+    fs::create_symlink("protected.doc", At("protected link.doc"));
+    for (const char* name : {"protected.doc", "protected link.doc"}) {
+        EXPECT_FALSE(disk.Write(At(name), "x")) << name;
+        EXPECT_FALSE(disk.Append(At(name), "x")) << name;
+        EXPECT_FALSE(disk.Copy(At("link.doc"), At(name))) << name;
+    }
+    EXPECT_EQ(ReadFile(At("protected.doc")), "kept");
+    EXPECT_EQ(fs::status(At("protected.doc")).permissions() & fs::perms::owner_write,
+              fs::perms::none);
+    EXPECT_EQ(std::distance(fs::directory_iterator(At("elsewhere")), fs::directory_iterator{}), 2)
+        << "no temporary file is left";
+}
+
+TEST_F(DiskFiles, AnEntryIsInsideItsFolderOnlyWhereItsLinksLeadThere) {
+    fs::create_directories(At("PLX/VESK"));
+    fs::create_directory_symlink("PLX/VESK", At("VESK link"));
+    WriteFile(At("PLX/VESK/a.txt"), "a");
+    WriteFile(At("outside.txt"), "o");
+    fs::create_symlink("a.txt", At("PLX/VESK/to a.txt"));
+    fs::create_symlink("../../outside.txt", At("PLX/VESK/to outside.txt"));
+    fs::create_symlink("../missing.txt", At("PLX/VESK/dangling outside.txt"));
+    fs::create_symlink(At("PLX"), At("PLX/VESK/to parent"));
+    const struct {
+        const char* path;
+        const char* folder;
+        bool inside;
+    } rows[] = {
+        {"PLX/VESK/a.txt", "PLX/VESK", true},
+        {"PLX/VESK/new.txt", "PLX/VESK", true},
+        {"PLX/VESK/to a.txt", "PLX/VESK", true},
+        {"VESK link/a.txt", "PLX/VESK", true},
+        {"PLX/VESK/a.txt", "VESK link", true},
+        {"PLX/VESK/to outside.txt", "PLX/VESK", false},
+        {"PLX/VESK/dangling outside.txt", "PLX/VESK", false},
+        {"PLX/VESK/to parent", "PLX/VESK", false},
+        {"PLX/VESK/../a.txt", "PLX/VESK", false},
+        {"PLX/a.txt", "PLX/VESK", false},
+    };
+    for (const auto& [path, folder, inside] : rows)
+        EXPECT_EQ(disk.IsInside(At(path), At(folder)), inside) << path << " in " << folder;
+}
+
+#endif
+
 } // namespace
 } // namespace orvane::testing

@@ -5,21 +5,22 @@
 namespace orvane {
 namespace {
 
-TEST(RecordFileName, AcceptsOnlyTheStampsThisProgramMakes) {
-    // AM/PM, 24-hour seconds and other locales' letters as the suffix.
-    for (const char* name : {"12052026-035651AM.txt", "12052026-15040505.txt",
-                             "12052026-150405nm.txt", "12052026-150405\xE4\xF6.txt"})
+TEST(RecordFileName, AcceptsWhatAnyTimeFormatGaveAndRefusesWhatLeavesTheFolder) {
+    // AM/PM, 24-hour seconds, "a.m."/"p.m.", a blank and a letter, other locales' letters.
+    for (const char* name :
+         {"12052026-035651AM.txt", "12052026-15040505.txt", "12052026-030405m..txt",
+          "12052026-080910 s.txt", "12052026-150405nm.txt", "12052026-150405\xE4\xF6.txt",
+          "12052026-03565.AM.txt", "1205202a_035651AM.txt"})
         EXPECT_TRUE(IsRecordFileName(name, KindRecord)) << name;
     EXPECT_TRUE(IsRecordFileName("12052026-040112PM.doc", KindGraph));
     for (std::int16_t kind : {KindGraph, KindDeleted, std::int16_t{3}})
         EXPECT_FALSE(IsRecordFileName("12052026-035651AM.txt", kind)) << kind;
-    // Wrong extension or length, letters, dots, separators, drive colon, control characters.
+    // Wrong extension or length, separators, drive colon, control characters.
     for (const char* name :
          {"12052026-035651AM.doc", "12052026-035651AM.TXT", "12052026-035651A.txt",
-          "12052026-035651AMX.txt", "1205202a-035651AM.txt", "12052026_035651AM.txt",
-          "12052026-03565.AM.txt", "12052026-035651\\M.txt", "12052026-035651/M.txt",
-          "12052026-035651A..txt", "12052026-035651:M.txt", "12052026-035651\nM.txt",
-          "..\\..\\..\\..\\xyz.txt"})
+          "12052026-035651AMX.txt", "12052026-035651\\M.txt", "12052026-035651/M.txt",
+          "C:052026-035651AM.txt", "12052026-035651:M.txt", "12052026-035651\nM.txt",
+          "12052026-035651\x7FM.txt", "..\\..\\..\\..\\..\\xy.txt", "../../../../../xy.txt"})
         EXPECT_FALSE(IsRecordFileName(name, KindRecord)) << name;
 }
 

@@ -104,8 +104,9 @@ TEST_F(IndexRoundTrip, TextRecordFilesStayByteIdenticalOverManyCycles) {
     }
 }
 
-// An index as the older Windows program wrote it: C:\PLX\VESK\ paths, CR LF, a record file
-// that already gained an empty first line, missing record files, stray lines and kinds.
+// An index as the older Windows program wrote it: C:\PLX\VESK\ paths, CR LF, the time suffixes
+// of several regional settings, a record file that already gained an empty first line, missing
+// record files, stray lines and kinds, a record listed twice.
 TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirectory) {
     WriteFile(indexPath(),
               "-\r\nWORKSPACE_12052026-034512AM\r\nAcme Telecom\r\nJ. Smith\r\n4711\r\n\r\n"
@@ -113,31 +114,41 @@ TEST_F(IndexRoundTrip, TheOlderProgramsIndexIsReadWithRecordsFromTheTargetDirect
               " 1 C:\\PLX\\VESK\\12052026-035700AM.txt\r\n   RECORD:  12052026-035700AM\r\n"
               " 2 C:\\PLX\\VESK\\12052026-040112AM.doc\r\n   GRAPH:    12052026-040112AM\r\n"
               " 2 C:\\PLX\\VESK\\12052026-040116AM.doc\r\n   GRAPH:    12052026-040116AM\r\n"
+              " 1 C:\\PLX\\VESK\\12052026-030405m..txt\r\n   RECORD:  12052026-030405m.\r\n"
+              " 2 C:\\PLX\\VESK\\12052026-080910 s.doc\r\n   GRAPH:    12052026-080910 s\r\n"
               " 3 C:\\PLX\\VESK\\12052026-040113AM.txt\r\n   RECORD:  12052026-040113AM\r\n"
               "1 C:\\PLX\\VESK\\12052026-040114AM.txt\r\n"
               "  1 C:\\PLX\\VESK\\12052026-040115AM.txt\r\n"
               "a stray line\r\n\r\n#\r\n"
-              "-\r\nSite B\r\n\r\n\r\n\r\n\r\n#\r\n");
+              "-\r\nSite B\r\n\r\n\r\n\r\n\r\n"
+              " 1 C:\\PLX\\VESK\\12052026-030405m..txt\r\n   RECORD:  12052026-030405m.\r\n#\r\n");
     const std::string older = "\r\n   RECORD:12052026-035651AM\r\nLEVEL -12.5 dBm\r\n";
     WriteFile(recordPath("12052026-035651AM.txt"), older);
     WriteFile(recordPath("12052026-040112AM.doc"), "{\\rtf1}");
+    WriteFile(recordPath("12052026-030405m..txt"), "a.m.\r\n");
+    WriteFile(recordPath("12052026-080910 s.doc"), "{\\rtf1}");
     for (const char* stray :
          {"12052026-040113AM.txt", "12052026-040114AM.txt", "12052026-040115AM.txt"})
         WriteFile(recordPath(stray), "not listed as a record");
 
+    ws.Loaded = false; // the first load of the run: nothing to write first
     Loading_Workspace(ws, win, services);
 
     EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-034512AM", "Site B"})) << "no fresh report";
     EXPECT_EQ(ws.ReportField[1], (Fields{"", "Acme Telecom", "J. Smith", "4711", ""}));
-    ASSERT_EQ(ws.RecordCount[1], 2) << "the missing files and the stray kinds are dropped";
+    ASSERT_EQ(ws.RecordCount[1], 4) << "the missing files and the stray kinds are dropped";
     EXPECT_EQ(ws.RecordType[1][1], KindRecord);
     EXPECT_EQ(ws.RecordPath[1][1], recordPath("12052026-035651AM.txt"));
     EXPECT_EQ(ws.RecordText[1][1], "\r\n   RECORD:12052026-035651AM\r\nLEVEL -12.5 dBm");
     EXPECT_EQ(ws.RecordType[1][2], KindGraph) << "records after the missing one move up";
     EXPECT_EQ(ws.RecordPath[1][2], recordPath("12052026-040112AM.doc"));
     EXPECT_EQ(ws.RecordLabel[1][2], "   GRAPH:    12052026-040112AM");
-    EXPECT_EQ(ws.RecordType[1][3], KindFree);
-    EXPECT_TRUE(dialogs.messages.empty()) << "nothing was refused";
+    EXPECT_EQ(ws.RecordPath[1][3], recordPath("12052026-030405m..txt"));
+    EXPECT_EQ(ws.RecordText[1][3], "a.m.");
+    EXPECT_EQ(ws.RecordLabel[1][4], "   GRAPH:    12052026-080910 s");
+    EXPECT_EQ(ws.RecordType[1][5], KindFree);
+    EXPECT_EQ(ws.RecordCount[2], 0) << "listed twice: kept in its first report";
+    ExpectToldOnce("- 1 record(s) listed more than once\r\nThey are dropped");
 
     ASSERT_TRUE(Create_iniFile(ws, services));
     EXPECT_EQ(ReadFile(recordPath("12052026-035651AM.txt")), older)

@@ -5,6 +5,7 @@
 #include "support/recording_surface.h"
 #include "workspace_world.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -95,6 +96,27 @@ TEST_F(IndexSafety, RecordNamesOfAnotherFormAreRefusedAndNothingOutsideIsRead) {
         EXPECT_TRUE(path == indexPath() || path.starts_with(targetDir() + PathSeparator)) << path;
 }
 
+#ifndef _WIN32 // symbolic links
+TEST_F(IndexSafety, RecordFilesLinkedOutsideTheFolderAreLeftOut) {
+    WriteFile(JoinPath(root.str(), "outside.txt"), "outside the target");
+    fs::create_symlink("../outside.txt", recordPath("12052026-040006AM.txt"));
+    fs::create_symlink("../missing.txt", recordPath("12052026-040007AM.txt"));
+    fs::create_symlink("12052026-040002AM.txt", recordPath("12052026-040008AM.txt"));
+    WriteFile(indexPath(), Block("A", {TextRecordLine("12052026-040002AM.txt"),
+                                       " 1 C:\\PLX\\VESK\\12052026-040006AM.txt",
+                                       " 1 C:\\PLX\\VESK\\12052026-040007AM.txt",
+                                       " 1 C:\\PLX\\VESK\\12052026-040008AM.txt"}));
+    Load();
+
+    ASSERT_EQ(ws.RecordCount[1], 2) << "a link to a file of the folder is followed";
+    EXPECT_EQ(ws.RecordPath[1][2], recordPath("12052026-040008AM.txt"));
+    EXPECT_EQ(ws.RecordText[1][2], ws.RecordText[1][1]);
+    ExpectToldOnce("- 1 record file(s) linked outside the folder");
+    EXPECT_EQ(std::count(files.read.begin(), files.read.end(), recordPath("12052026-040006AM.txt")),
+              0);
+}
+#endif
+
 TEST_F(IndexSafety, ReportsBeyondFiftyAreRefusedAndLeaveNoRoomForAFreshOne) {
     std::string index;
     for (int i = 1; i < 50; ++i)
@@ -108,9 +130,10 @@ TEST_F(IndexSafety, ReportsBeyondFiftyAreRefusedAndLeaveNoRoomForAFreshOne) {
     EXPECT_EQ(ws.ListCount, 50);
     EXPECT_EQ(ws.ReportName[50], "R50");
     EXPECT_EQ(ws.RecordCount[50], 1) << "a refused block's records stay out";
-    ASSERT_EQ(dialogs.messages.size(), 2u);
+    // Told together once the tables are whole.
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].find("3 report(s) beyond the limit of 50"), std::string::npos);
-    EXPECT_EQ(dialogs.messages[1], " Maximum Report Number is 50! ");
+    EXPECT_TRUE(dialogs.messages[0].ends_with("\r\n\r\n Maximum Report Number is 50! "));
 }
 
 TEST_F(IndexSafety, RecordsBeyondFiftyTwiceListedOrUnreadableAreLeftOutAndToldOnce) {
@@ -163,15 +186,61 @@ TEST_F(IndexSafety, BinaryJunkAndHugeLinesDoNotBreakLoading) {
     EXPECT_LE(ws.ListCount, MaxListLines);
 }
 
-TEST_F(IndexSafety, AnIndexThatIsADirectoryLoadsEmptyAndIsNotReplaced) {
-    fs::create_directories(indexPath());
-    Load();
-    EXPECT_EQ(ListLines(), Lines{"WORKSPACE_12052026-035651AM"});
-    ExpectToldOnce("could not be read");
+TEST_F(IndexSafety, AnIndexThatCannotBeReadIsNeitherLoadedNorReplaced) {
+    for (const bool asDirectory : {false, true}) {
+        SCOPED_TRACE(asDirectory ? "a directory" : "a file that fails to read");
+        fs::remove_all(indexPath());
+        dialogs.messages.clear();
+        ResetWorkspace(ws);
+        if (asDirectory) {
+            files.failRead.clear();
+            fs::create_directories(indexPath());
+        } else {
+            WriteFile(indexPath(), Block("Stored"));
+            files.failRead.insert(indexPath());
+        }
+        const auto before = fs::last_write_time(indexPath());
 
+        EXPECT_FALSE(Loading_Workspace(ws, win, services));
+        ExpectToldOnce("could not be read");
+        EXPECT_FALSE(ws.Loaded);
+        EXPECT_EQ(ws.ReportCount, 0) << "no fresh report in tables that cannot be saved";
+        EXPECT_FALSE(Create_iniFile(ws, services));
+        EXPECT_EQ(fs::last_write_time(indexPath()), before);
+        EXPECT_EQ(dialogs.messages.size(), 1u) << "said once";
+    }
+    files.failRead.clear();
+    fs::remove_all(indexPath());
+    WriteFile(indexPath(), Block("Stored"));
+    EXPECT_TRUE(Loading_Workspace(ws, win, services)) << "readable again: loaded";
+    EXPECT_EQ(ListLines(), Lines{"Stored"});
+}
+
+TEST_F(IndexSafety, AnIndexAnotherCopyHoldsIsLeftToItAndTheLoadedOneStaysLocked) {
+    FakeLocks locks;
+    services.locks = &locks;
+    const std::string tarnIndex = IndexPath(root.str(), "TARN");
+    fs::create_directories(TargetDirectory(root.str(), "TARN"));
+    WriteFile(indexPath(), Block("Stored"));
+    locks.heldElsewhere.insert(indexPath());
+
+    EXPECT_FALSE(Loading_Workspace(ws, win, services));
+    ExpectToldOnce("in use by another running copy");
+    EXPECT_FALSE(ws.Loaded);
     EXPECT_FALSE(Create_iniFile(ws, services));
-    EXPECT_TRUE(fs::is_directory(indexPath()));
-    EXPECT_EQ(dialogs.messages.size(), 2u) << "the failed save is told";
+    EXPECT_TRUE(locks.held.empty());
+
+    locks.heldElsewhere.clear();
+    ASSERT_TRUE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{indexPath()});
+    ws.TargetDir = "TARN";
+    locks.heldElsewhere.insert(tarnIndex);
+    EXPECT_FALSE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{indexPath()}) << "the tables are still VESK's";
+    EXPECT_EQ(ListLines(), Lines{"Stored"});
+    locks.heldElsewhere.clear();
+    ASSERT_TRUE(Loading_Workspace(ws, win, services));
+    EXPECT_EQ(locks.held, std::set<std::string>{tarnIndex}) << "VESK's is let go";
 }
 
 TEST_F(IndexSafety, OnlyChangedOrMissingRecordFilesAreRewrittenAndAFailedOneIsTold) {
@@ -196,6 +265,16 @@ TEST_F(IndexSafety, OnlyChangedOrMissingRecordFilesAreRewrittenAndAFailedOneIsTo
     EXPECT_EQ(ReadFile(ws.RecordPath[a][3]), "screen 2\r\n");
     EXPECT_TRUE(ws.Dirty);
     ExpectToldOnce(ws.RecordPath[a][1]);
+
+    // The same failure at every later save (a pause in typing, a capture) is not told again;
+    // once the disk works, a new failure is.
+    EXPECT_FALSE(Create_iniFile(ws, services));
+    ExpectToldOnce(ws.RecordPath[a][1]);
+    files.failWrite.clear();
+    ASSERT_TRUE(Create_iniFile(ws, services));
+    files.failWrite.insert(indexPath());
+    EXPECT_FALSE(Create_iniFile(ws, services));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(IndexSafety, LoadingDropsEverythingOfThePreviousWorkspaceAndEmptiesTheView) {

@@ -44,6 +44,9 @@ class ScriptedFileSystem final : public FileSystem {
     bool Append(const std::string& p, std::string_view b) override { return disk_.Append(p, b); }
     bool Copy(const std::string& f, const std::string& t) override { return disk_.Copy(f, t); }
     bool SetReadOnly(const std::string& p, bool on) override { return disk_.SetReadOnly(p, on); }
+    bool IsInside(const std::string& p, const std::string& f) override {
+        return disk_.IsInside(p, f);
+    }
 
   private:
     DiskFileSystem disk_;

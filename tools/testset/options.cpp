@@ -54,6 +54,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             good = next() && ToLong(value, 50, 4000000, options.baud);
         } else if (option == "--fast") {
             options.fast = true;
+        } else if (option == "--packets") {
+            good = next() && ToLong(value, 0, 2147483647, number);
+            options.packets = good;
+            options.packetSeed = static_cast<unsigned>(number);
         } else if (option == "--gap") {
             good = next() && ToSeconds(value, options.gapSeconds);
         } else if (option == "--settle") {
@@ -91,6 +95,9 @@ const char* UsageText() {
            "                  ~/.config/Kavrel/ports)\n"
            "  --baud N        line rate the bytes are paced to (default 9600)\n"
            "  --fast          no pacing; the silences are kept\n"
+           "  --packets SEED  cut every write into packets of 1 to 64 bytes with pauses of up\n"
+           "                  to 3 ms, as a USB serial adapter delivers them; the same SEED\n"
+           "                  cuts the same way\n"
            "  --gap SECONDS   silence between transmissions and at the end (default 4)\n"
            "  --repeat N      play the whole programme N times (default 1)\n"
            "  --settle SECONDS pause after the reader opened the port (default 1)\n"

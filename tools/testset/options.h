@@ -14,6 +14,8 @@ struct Options {
     std::string portsDir;     // --ports-dir; empty: the user's ports folder
     long baud = 9600;         // --baud: line rate the bytes are paced to
     bool fast = false;        // --fast: no pacing, silences kept
+    bool packets = false;     // --packets: writes cut as a USB adapter delivers them
+    unsigned packetSeed = 0;  // the seed of those cuts
     double gapSeconds = 4;    // --gap: silence between transmissions and at the end
     int repeat = 1;           // --repeat: plays of the whole programme
     double settleSeconds = 1; // --settle: pause after the reader opened the port

@@ -55,6 +55,15 @@ void ShowTextLayout(const Workspace& ws, WindowState& win, SerialPort& port) {
     port.SetInputMode(InputMode::Text);
 }
 
+// Not while the link is up: captures and the index must stay in one family's folder.
+bool TargetMayChange(const Workspace& ws, Dialogs& dialogs) {
+    if (ws.Connected && !ws.Disconnected) {
+        dialogs.Message(DisconnectFirstMessage);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const TargetFamily* FindTargetFamily(std::int32_t type) {
@@ -81,15 +90,13 @@ bool ApplyTarget(Workspace& ws, WindowState& win, Services& services, std::int32
 }
 
 bool mnuTarget_Click(const Workspace& ws, Dialogs& dialogs) {
-    if (ws.Connected && !ws.Disconnected) {
-        dialogs.Message(DisconnectFirstMessage);
-        return false;
-    }
-    return true;
+    return TargetMayChange(ws, dialogs);
 }
 
 void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, SerialPort& port,
                        GraphSurfaces& surfaces, std::optional<int> selectedOption) {
+    if (!TargetMayChange(ws, services.dialogs))
+        return;
     bool familyChanged = false;
     if (selectedOption && *selectedOption >= 0 &&
         *selectedOption < static_cast<int>(TargetFamilies.size())) {
@@ -103,7 +110,7 @@ void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, Seri
         EnsureTargetDirectory(services, *current);
     // The list follows the family, so that nothing of one family is ever filed into another
     // family's index; the loading writes the previous family's changes first.
-    if (familyChanged && !(ws.Connected && !ws.Disconnected))
+    if (familyChanged)
         Show_Saved_Reports(ws, win, services, &surfaces.imgScreen);
 
     if (ws.VeskMode)

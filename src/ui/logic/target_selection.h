@@ -46,8 +46,10 @@ bool ApplyTarget(Workspace& ws, WindowState& win, Services& services, std::int32
 
 // The target dialog's OK with option `selectedOption` (0-based; nothing when none is
 // selected): clears the view when the family changes, applies the family, switches the
-// window layout and the serial input mode. A new family chosen while the link is down
-// brings its saved reports into the list. The window hides the dialog.
+// window layout and the serial input mode. A new family brings its saved reports into the
+// list. The window hides the dialog. The dialog is not modal, so it may have been opened
+// before Connect: while the link is up the user is told "Disconnect first!" and nothing
+// changes, as captures and the index must stay in one family's folder.
 void Form4_cmdOK_Click(Workspace& ws, WindowState& win, Services& services, SerialPort& port,
                        GraphSurfaces& surfaces, std::optional<int> selectedOption);
 
