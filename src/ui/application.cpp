@@ -49,6 +49,8 @@ int RunApplication(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Orvane Reporter"));
     QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
     QApplication::setWindowIcon(QIcon(LogoPixmap(64)));
+    // The desktop matches the window to its launcher entry (and icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Reporter"));
     // The main window ends the program itself, after storing settings and the workspace.
     QApplication::setQuitOnLastWindowClosed(false);
     QuitOnTerminationSignals();
