@@ -14,21 +14,8 @@
 namespace orvane::ui_testing {
 namespace {
 
-const QString Report1 = "WORKSPACE_12052026-010000AM";
-const QString Report2 = "WORKSPACE_12052026-020000AM";
-const QString Record1 = "   RECORD:  12052026-010100AM";
-const QString Record2 = "   RECORD:  12052026-010200AM";
-
-class KeyboardAccessTest : public WindowTest {
+class KeyboardAccessTest : public TwoReportWindowTest {
   protected:
-    KeyboardAccessTest() : window(Started()) {
-        r1 = AddReport(Report1.toStdString());
-        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
-        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
-        AddReport(Report2.toStdString());
-        window.Render();
-    }
-
     // Moves the list's current line to `line` with the arrow keys.
     void GoToLine(int line) {
         RecordListView* list = window.List1();
@@ -38,9 +25,6 @@ class KeyboardAccessTest : public WindowTest {
         while (list->currentRow() != line)
             QTest::keyClick(list, list->currentRow() < line ? Qt::Key_Down : Qt::Key_Up);
     }
-
-    MainWindow& window;
-    int r1 = 0;
 };
 
 TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoesOnTheCurrentLine) {

@@ -10,25 +10,7 @@
 namespace orvane::ui_testing {
 namespace {
 
-const QString Report1 = "WORKSPACE_12052026-010000AM";
-const QString Report2 = "WORKSPACE_12052026-020000AM";
-const QString Record1 = "   RECORD:  12052026-010100AM";
-const QString Record2 = "   RECORD:  12052026-010200AM";
-
-class RecordViewTest : public WindowTest {
-  protected:
-    RecordViewTest() : window(Started()) {
-        r1 = AddReport(Report1.toStdString());
-        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
-        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
-        r2 = AddReport(Report2.toStdString());
-        window.Render();
-    }
-
-    MainWindow& window;
-    int r1 = 0;
-    int r2 = 0;
-};
+using RecordViewTest = TwoReportWindowTest;
 
 TEST_F(RecordViewTest, ClicksSelectAndDoubleClicksOpenAndFoldReportsAndOpenRecords) {
     ClickLine(window, 1);
