@@ -1,6 +1,7 @@
 #include "platform/printing.h"
 
 #include "output/output_messages.h"
+#include "output/report_layout.h"
 #include "platform/cp1252.h"
 
 #include <QFont>
@@ -9,32 +10,17 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 
-#include <algorithm>
 #include <cmath>
 
 namespace orvane {
 namespace {
-
-constexpr int TabColumns = 8;
 
 QFont PrintFont() {
     QFont font(QStringLiteral("Courier New"), TextPointSize);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
-}
-
-QString ExpandTabs(const QString& line) {
-    QString expanded;
-    for (const QChar c : line) {
-        if (c == QLatin1Char('\t'))
-            expanded += QString(TabColumns - expanded.size() % TabColumns, QLatin1Char(' '));
-        else
-            expanded += c;
-    }
-    return expanded;
 }
 
 // With nothing to print no job is started, so the printer itself is checked: a file to write
@@ -52,19 +38,10 @@ bool JobSucceeded(QPainter& painter, const QPrinter& printer) {
 } // namespace
 
 QStringList PrintLines(std::string_view text, int columns) {
-    static const QRegularExpression LineEnd(QStringLiteral("\r\n|\n|\r"));
-    QStringList lines = FromCp1252(text).split(LineEnd);
-    // The line end after the last line only moves to a new line; it starts none of its own.
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    const int width = std::max(1, columns);
+    // One byte is one character, so the report's own wrapping holds for the printer too.
     QStringList printed;
-    for (const QString& line : lines) {
-        const QString expanded = ExpandTabs(line);
-        printed << expanded.left(width);
-        for (qsizetype at = width; at < expanded.size(); at += width)
-            printed << expanded.mid(at, width);
-    }
+    for (const std::string& line : TextLines(text, columns))
+        printed << FromCp1252(line);
     return printed;
 }
 
