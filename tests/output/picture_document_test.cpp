@@ -1,3 +1,6 @@
+// Graphs filed as word-processor documents: shown by any word processor at a size that fits
+// the page, read back only when the PNG inside is intact.
+
 #include "output/document_picture_filer.h"
 #include "output/picture_document.h"
 #include "support/fakes.h"
@@ -14,28 +17,28 @@ using testing::ReadFile;
 using testing::SamplePng;
 
 std::string Hex(std::string_view bytes) {
-    static constexpr char Digits[] = "0123456789abcdef";
     std::string hex;
-    for (char byte : bytes) {
-        hex += Digits[(std::uint8_t(byte) >> 4) & 0xF];
-        hex += Digits[std::uint8_t(byte) & 0xF];
-    }
+    for (const char byte : bytes)
+        for (const int shift : {4, 0})
+            hex += "0123456789abcdef"[(std::uint8_t(byte) >> shift) & 0xF];
     return hex;
 }
+const std::string SampleHex = Hex(SamplePng().png);
 
 // A document holding one picture group.
 std::string Document(std::string_view controlWords, std::string_view body) {
     return "{\\rtf1\\ansi {\\pict" + std::string(controlWords) + "\r\n" + std::string(body) + "}}";
 }
 
-const std::string SampleHex = Hex(SamplePng().png);
-
-// The number after the first control word `word` of `rtf`; -1 when there is none.
-long ControlValue(const std::string& rtf, const std::string& word) {
-    const std::size_t at = rtf.find("\\" + word);
-    if (at == std::string::npos)
-        return -1;
-    return std::stol(rtf.substr(at + 1 + word.size()));
+// The numbers after the first of each control word in `rtf`; -1 for a word it lacks.
+std::vector<long> ControlValues(const std::string& rtf, const std::vector<std::string>& words) {
+    std::vector<long> values;
+    for (const std::string& word : words) {
+        const std::size_t at = rtf.find("\\" + word);
+        values.push_back(at == std::string::npos ? -1
+                                                 : std::stol(rtf.substr(at + 1 + word.size())));
+    }
+    return values;
 }
 
 // A picture goes on the page it is given, at its own size, or scaled down through the goal
@@ -53,25 +56,30 @@ TEST(PictureDocument, PutsThePictureOnTheGivenPageScaledOnlyToFitItsPrintableAre
         {A4, 2000, 100, 10466, 523}, // wider than the page: fit to 7.27 in
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << row.width << " x " << row.height << " on " << row.paper.width);
-        EncodedImage image = SamplePng();
-        image.width = row.width;
-        image.height = row.height;
-        const std::string rtf = MakePictureDocument(image, row.paper);
-        EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
-        EXPECT_EQ(ControlValue(rtf, "paperw"), row.paper.width);
-        EXPECT_EQ(ControlValue(rtf, "paperh"), row.paper.height);
-        EXPECT_EQ(ControlValue(rtf, "picw"), row.width);
-        EXPECT_EQ(ControlValue(rtf, "pich"), row.height);
-        EXPECT_EQ(ControlValue(rtf, "picwgoal"), row.goalW);
-        EXPECT_EQ(ControlValue(rtf, "pichgoal"), row.goalH);
-        const std::optional<EncodedImage> back = ReadPictureDocument(rtf);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(back->png, image.png);
+        const std::string rtf =
+            MakePictureDocument({SamplePng().png, row.width, row.height}, row.paper);
+        EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1252"));
+        EXPECT_EQ(ControlValues(rtf, {"paperw", "paperh", "picw", "pich", "picwgoal", "pichgoal"}),
+                  (std::vector<long>{row.paper.width, row.paper.height, row.width, row.height,
+                                     row.goalW, row.goalH}))
+            << row.width << " x " << row.height << " on " << row.paper.width;
     }
     EXPECT_EQ(MakePictureDocument(SamplePng()), MakePictureDocument(SamplePng(), A4))
         << "A4 unless the locale says otherwise";
+}
+
+// Word processors write the hex in lines of 128 digits; so does this, for any length and byte.
+TEST(PictureDocument, WritesEveryByteAsHexInLinesOf128Digits) {
+    std::string bytes;
+    for (int n = 0; n <= 300; ++n) {
+        std::string lines;
+        for (std::size_t at = 0; at < 2 * bytes.size(); at += 128)
+            lines += Hex(bytes).substr(at, 128) + "\r\n";
+        EXPECT_TRUE(
+            MakePictureDocument({bytes, 4, 3}).ends_with("45\r\n" + lines + "}\\par\r\n}\r\n"))
+            << n << " bytes";
+        bytes += static_cast<char>(n * 7);
+    }
 }
 
 TEST(PictureDocument, ReadsBackThePngFromOwnAndWordProcessorDocuments) {
@@ -81,12 +89,14 @@ TEST(PictureDocument, ReadsBackThePngFromOwnAndWordProcessorDocuments) {
         loose += i % 7 == 0 ? "\n" : i % 11 == 0 ? "\r\n \t" : "";
     }
     // A metafile picture first, then a PNG with a nested identifier group, as word processors
-    // write them; \pictscaled is another control word, not a picture.
-    const std::string nested = "{\\rtf1{\\*\\pictscaled}{\\pict\\wmetafile8 0102}"
-                               "{\\pict\\picscalex100{\\*\\blipuid 0a0b}\\pngblip " +
-                               SampleHex + "}}";
-    const std::string documents[] = {MakePictureDocument(SamplePng()), Document("\\pngblip", loose),
-                                     nested};
+    // write them; \pictscaled is another control word, not a picture; a control word of any
+    // letters is skipped whole.
+    const std::string documents[] = {
+        MakePictureDocument(SamplePng()), Document("\\pngblip", loose),
+        Document("\\pngblip\\ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-1234567890 ", SampleHex),
+        "{\\rtf1{\\*\\pictscaled}{\\pict\\wmetafile8 0102}{\\pict\\picscalex100{\\*\\blipuid "
+        "0a0b}\\pngblip " +
+            SampleHex + "}}"};
     for (const std::string& rtf : documents) {
         const std::optional<EncodedImage> read = ReadPictureDocument(rtf);
         ASSERT_TRUE(read) << rtf.substr(0, 80);
@@ -138,35 +148,25 @@ TEST(PictureDocument, ReadsAHostileDocumentInOnePass) {
     EXPECT_EQ(read->png, SamplePng().png);
 }
 
-class PictureFileTest : public ::testing::Test {
-  protected:
-    std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-
+// The record's file is written over an earlier one, with a scratch copy in the data root; a
+// failed write is told, and a missing or foreign file gives no picture.
+TEST(PictureDocument, FilesTheDocumentWithAScratchCopyAndReadsItBack) {
     testing::TempDir dir;
     DiskFileSystem files;
-    std::string root = At("PLX");
-};
+    const auto at = [&](const std::string& name) { return (dir.path() / name).string(); };
+    testing::WriteFile(at("graph.doc"), std::string(100000, 'x'));
+    EXPECT_TRUE(DocumentPictureFiler(files, at("PLX")).File(SamplePng(), at("graph.doc")));
+    EXPECT_EQ(ReadFile(at("graph.doc")), MakePictureDocument(SamplePng()));
+    EXPECT_EQ(ReadFile(TempDocPath(at("PLX"))), MakePictureDocument(SamplePng()));
+    EXPECT_EQ(Document_To_Picture(files, at("graph.doc")).value().png, SamplePng().png);
 
-TEST_F(PictureFileTest, WritesTheTargetOverAnEarlierFileAndAScratchCopy) {
-    testing::WriteFile(At("graph.doc"), std::string(100000, 'x'));
-    DocumentPictureFiler filer(files, root);
-    EXPECT_TRUE(filer.File(SamplePng(), At("graph.doc")));
-
-    EXPECT_EQ(ReadFile(At("graph.doc")), MakePictureDocument(SamplePng()));
-    EXPECT_EQ(ReadFile(TempDocPath(root)), MakePictureDocument(SamplePng()))
-        << "the data root was made for it";
-    const auto back = Document_To_Picture(files, At("graph.doc"));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->png, SamplePng().png);
-}
-
-TEST_F(PictureFileTest, ReportsAFailedWriteAndRefusesMissingAndForeignFiles) {
-    EXPECT_FALSE(Picture_To_Document(files, root, SamplePng(), At("missing folder/graph.doc")));
-    EXPECT_EQ(ReadFile(TempDocPath(root)), MakePictureDocument(SamplePng()))
+    std::filesystem::remove_all(at("PLX"));
+    EXPECT_FALSE(Picture_To_Document(files, at("PLX"), SamplePng(), at("missing/graph.doc")));
+    EXPECT_EQ(ReadFile(TempDocPath(at("PLX"))), MakePictureDocument(SamplePng()))
         << "the scratch copy is still made";
-    EXPECT_FALSE(Document_To_Picture(files, At("none.doc")));
-    testing::WriteFile(At("text.doc"), "Company: \r\n");
-    EXPECT_FALSE(Document_To_Picture(files, At("text.doc")));
+    testing::WriteFile(at("text.doc"), "Company: \r\n");
+    EXPECT_FALSE(Document_To_Picture(files, at("none.doc")));
+    EXPECT_FALSE(Document_To_Picture(files, at("text.doc")));
 }
 
 } // namespace

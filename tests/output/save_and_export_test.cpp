@@ -1,0 +1,241 @@
+// Save, Export to Excel and Export to Word: the shown text and graph byte for byte under a
+// chosen or a free stamped name, and a message for every file they cannot write.
+
+#include "output/excel_export.h"
+#include "output/picture_document.h"
+#include "output/save.h"
+#include "output/word_export.h"
+#include "output_command_test.h"
+#include "workspace/data_paths.h"
+
+namespace orvane {
+namespace {
+
+using testing::CantWrite;
+using testing::Messages;
+using testing::ReadFile;
+using testing::SamplePng;
+
+std::string Chars(int n, char c) {
+    return std::string(static_cast<std::size_t>(n), c);
+}
+
+TEST(TabSeparated, EachRunOfBlanksBecomesColumnBreaks) {
+    for (int n = 1; n <= 38; ++n)
+        EXPECT_EQ(TabSeparated("A" + Chars(n, ' ') + "B"), "A\tB") << n << " blanks";
+    // The passes collapse runs by fives, fours, threes and twos in turn, so some lengths leave
+    // an empty cell, as does a leading run.
+    const std::pair<int, int> runs[] = {{39, 2}, {40, 1}, {43, 2},  {54, 2}, {55, 2},
+                                        {56, 1}, {57, 1}, {158, 2}, {159, 3}};
+    for (const auto& [blanks, tabs] : runs) {
+        EXPECT_EQ(TabSeparated("A" + Chars(blanks, ' ') + "B"), "A" + Chars(tabs, '\t') + "B")
+            << blanks << " blanks";
+        EXPECT_EQ(TabSeparated(Chars(blanks, ' ') + "B"), Chars(tabs, '\t') + "B") << blanks;
+    }
+    EXPECT_EQ(TabSeparated("A\tB  C\r\nD \xe9\xff\r\n"), "A\tB\tC\r\nD\t\xe9\xff\r\n");
+}
+
+TEST(SaveFolderOf, KeepsThePartUpToTheLastSeparatorOfEitherKind) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"C:\\Reports\\May\\site.txt", "C:\\Reports\\May\\"},
+        {"C:\\Reports/May\\site", "C:\\Reports/May\\"},
+        {"/home/tech\\odd/site", "/home/tech\\odd/"},
+        {"site.txt", ""},
+        {"", ""}};
+    for (const auto& [chosen, folder] : rows)
+        EXPECT_EQ(SaveFolderOf(chosen), folder) << chosen;
+}
+
+class SaveAndExportTest : public testing::OutputCommandTest {
+  protected:
+    SaveAndExportTest() { win.Text1.Set("ABC   12.5  dB\r\n  X\tY\r\n"); }
+    std::string Excel() { return mnuExportToExcel_Click(ws, win, services, launcher); }
+    std::string Word() {
+        return mnuExportToWord_Click(ws, win, services, clipboard, imgTemp, launcher);
+    }
+    void Save(const std::optional<std::string>& chosen) {
+        mnuSave_Click(ws, win, services, clipboard, imgTemp, chosen);
+    }
+    std::string Inter() const { return InterPath(root.string()); }
+    std::string Stamped(int second, const char* extension) const {
+        return RootFile("12052026-0356" + std::to_string(second) + "AM" + extension);
+    }
+
+    const std::string header =
+        "Company: Acme  Tele\r\nTechnician: J. Doe\r\nTicket: T-42\r\nComment: \r\n";
+    const std::string graph = MakePictureDocument(SamplePng());
+};
+
+// A second export in the same second takes the next stamp; the scratch table goes.
+TEST_F(SaveAndExportTest, ExcelOpensTheTabSeparatedTableUnderAFreeName) {
+    EXPECT_EQ(Excel(), Stamped(51, ".xls"));
+    win.Text1.Set("OTHER");
+    EXPECT_EQ(Excel(), Stamped(52, ".xls"));
+
+    EXPECT_EQ(ReadFile(Stamped(51, ".xls")),
+              "Company:\tAcme\tTele\r\nTechnician:\tJ.\tDoe\r\nTicket:\tT-42\r\n"
+              "Comment:\t\r\nABC\t12.5\tdB\r\n\tX\tY\r\n\r\n");
+    EXPECT_TRUE(ReadFile(Stamped(52, ".xls")).ends_with("\r\nOTHER\r\n"));
+    EXPECT_EQ(launcher.spreadsheetFiles, (Messages{Stamped(51, ".xls"), Stamped(52, ".xls")}));
+    EXPECT_FALSE(std::filesystem::exists(Inter()));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveAndExportTest, ExcelMakesNoTableWithoutText1OrSpreadsheetProgramAndTellsWhy) {
+    win.Text1.visible = false;
+    win.Text2.Set("second box");
+    win.Text2.visible = win.imgScreenVisible = true;
+    EXPECT_EQ(Excel(), "");
+    EXPECT_FALSE(std::filesystem::exists(root)) << "not even the data root";
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    win.Text1.visible = true;
+    launcher.spreadsheetInstalled = false;
+    EXPECT_EQ(Excel(), "");
+    EXPECT_TRUE(std::filesystem::is_empty(root)) << "neither a table nor the scratch file";
+
+    launcher.spreadsheetInstalled = true;
+    testing::RefusingFileSystem refusing(disk, Stamped(51, ".xls"));
+    Services refusingServices{refusing, clock, dialogs, root.string()};
+    EXPECT_EQ(mnuExportToExcel_Click(ws, win, refusingServices, launcher), "");
+    EXPECT_FALSE(std::filesystem::exists(Inter()));
+    EXPECT_EQ(dialogs.messages, (Messages{"Can't find the Microsoft Excel in your PC!",
+                                          CantWrite(Stamped(51, ".xls"))}));
+    EXPECT_TRUE(launcher.spreadsheetFiles.empty());
+}
+
+// Another copy of the program on the same data root, in the middle of its own export.
+TEST_F(SaveAndExportTest, LeavesTheScratchFilesToAnotherCopyUsingThem) {
+    testing::FakeLocks locks;
+    services.locks = &locks;
+    std::filesystem::create_directories(root);
+    testing::WriteFile(Inter(), "the other copy's table");
+    testing::WriteFile(RootFile("temp.doc"), "the other copy's document");
+    locks.heldElsewhere = {Inter(), RootFile("temp.doc")};
+
+    EXPECT_EQ(Excel(), "");
+    EXPECT_EQ(dialogs.messages, Messages{CantWrite(Inter())});
+    EXPECT_TRUE(
+        Picture_To_Document(disk, root.string(), SamplePng(), RootFile("graph.doc"), &locks));
+    EXPECT_EQ(ReadFile(Inter()), "the other copy's table");
+    EXPECT_EQ(ReadFile(RootFile("temp.doc")), "the other copy's document");
+
+    locks.heldElsewhere.clear();
+    EXPECT_NE(Excel(), "");
+    EXPECT_FALSE(std::filesystem::exists(Inter()));
+    EXPECT_TRUE(locks.held.empty()) << "let go after use";
+}
+
+// Text under the report's header, or a shown graph as a picture document; exports in the
+// same second never share a file.
+TEST_F(SaveAndExportTest, WordOpensTheTextOrGraphUnderAFreeName) {
+    EXPECT_EQ(Word(), Stamped(51, ".txt"));
+    win.Text1.Set("second");
+    EXPECT_EQ(Word(), Stamped(52, ".txt"));
+    win.imgScreenVisible = true;
+    EXPECT_EQ(Word(), Stamped(51, ".doc"));
+    EXPECT_EQ(Word(), Stamped(52, ".doc"));
+
+    EXPECT_EQ(ReadFile(Stamped(51, ".txt")), header + "\r\nABC   12.5  dB\r\n  X\tY\r\n\r\n");
+    EXPECT_EQ(ReadFile(Stamped(52, ".txt")), header + "\r\nsecond\r\n");
+    EXPECT_EQ(ReadFile(Stamped(51, ".doc")), graph);
+    EXPECT_EQ(ReadFile(TempDocPath(root.string())), graph);
+    EXPECT_EQ(clipboard.image.png, SamplePng().png);
+    EXPECT_EQ(launcher.wordProcessorFiles, (Messages{Stamped(51, ".txt"), Stamped(52, ".txt"),
+                                                     Stamped(51, ".doc"), Stamped(52, ".doc")}));
+    EXPECT_EQ(launcher.wordProcessorKinds,
+              (std::vector{OfficeFile::Text, OfficeFile::Text, OfficeFile::PictureDocument,
+                           OfficeFile::PictureDocument}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveAndExportTest, WordTakesText2WhenText1IsHiddenElseTheHeaderAlone) {
+    win.Text1.visible = false;
+    win.Text2.Set("from the second box");
+    EXPECT_EQ(WordExportText(ws, win), header + "\r\n\r\n");
+    win.Text2.visible = true;
+    EXPECT_EQ(WordExportText(ws, win), header + "\r\nfrom the second box\r\n");
+    // No report open, or a hostile number for one: the fields are empty.
+    for (const std::int16_t none : {std::int16_t{0}, std::int16_t{-1}, std::int16_t{32767}}) {
+        ws.CurrentReport = none;
+        EXPECT_EQ(
+            WordExportText(ws, win),
+            "Company: \r\nTechnician: \r\nTicket: \r\nComment: \r\n\r\nfrom the second box\r\n");
+    }
+}
+
+TEST_F(SaveAndExportTest, WordSaysSoWhenNoWordProcessorStartsOrTheFileCannotBeWritten) {
+    launcher.wordProcessorStarts = false;
+    EXPECT_TRUE(std::filesystem::exists(Word()));
+    EXPECT_EQ(dialogs.messages, Messages{"Can't find the Microsoft Word in your PC!"});
+
+    dialogs.messages.clear();
+    launcher.wordProcessorFiles.clear();
+    testing::RefusingFileSystem refusing(disk, Stamped(52, ".txt"));
+    Services refusingServices{refusing, clock, dialogs, root.string()};
+    EXPECT_EQ(mnuExportToWord_Click(ws, win, refusingServices, clipboard, imgTemp, launcher), "");
+    EXPECT_EQ(dialogs.messages, Messages{CantWrite(Stamped(52, ".txt"))});
+    EXPECT_TRUE(launcher.wordProcessorFiles.empty());
+}
+
+TEST_F(SaveAndExportTest, SaveAppendsEveryByteOfTheTextOnEverySave) {
+    std::string allBytes;
+    for (int c = 1; c < 256; ++c)
+        allBytes += static_cast<char>(c);
+    win.Text1.Set("LINE 1\r\nLEVEL  -12.5 dB");
+    Save(DirFile("site"));
+    win.Text1.Set(allBytes);
+    Save(DirFile("site"));
+
+    EXPECT_EQ(ReadFile(DirFile("site.txt")), "LINE 1\r\nLEVEL  -12.5 dB\r\n" + allBytes + "\r\n");
+    EXPECT_EQ(ws.SaveFolder, dir.str() + PathSeparator);
+    EXPECT_FALSE(std::filesystem::exists(DirFile("site.doc")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The extension is added unless the chosen name already ends in it, in any case.
+TEST_F(SaveAndExportTest, SaveFilesTextAndGraphUnderTheChosenNameWithTheirExtension) {
+    const struct {
+        const char *chosen, *text, *graph;
+    } rows[] = {{"report", "report.txt", "report.doc"},
+                {"saved1.txt", "saved1.txt", "saved1.txt.doc"},
+                {"SAVED2.TXT", "SAVED2.TXT", "SAVED2.TXT.doc"},
+                {"graph.Doc", "graph.Doc.txt", "graph.Doc"},
+                {"a.txt.txt", "a.txt.txt", "a.txt.txt.doc"}};
+    win.Text1.Set("x");
+    win.imgScreenVisible = true;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen);
+        clipboard.text = "earlier";
+        Save(DirFile(row.chosen));
+        EXPECT_EQ(ReadFile(DirFile(row.text)), "x\r\n");
+        EXPECT_EQ(ReadFile(DirFile(row.graph)), graph);
+        EXPECT_EQ(clipboard.image.png, SamplePng().png);
+        EXPECT_EQ(clipboard.text, "") << "the clipboard holds the picture alone";
+    }
+    EXPECT_EQ(ReadFile(TempDocPath(services.dataRoot)), graph);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 11)
+        << "no file beyond the ten named and the data root";
+}
+
+TEST_F(SaveAndExportTest, SaveWritesNothingOnCancelNorFromText2AndTellsWhatItCannotWrite) {
+    ws.SaveFolder = "C:\\Before\\";
+    win.imgScreenVisible = true;
+    Save(std::nullopt);
+    EXPECT_EQ(ws.SaveFolder, "C:\\Before\\");
+    EXPECT_EQ(clipboard.clears, 0);
+
+    win.imgScreenVisible = win.Text1.visible = false;
+    win.Text2.Set("second box");
+    win.Text2.visible = true;
+    Save(DirFile("site"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nor did the cancelled save write";
+
+    win.imgScreenVisible = win.Text1.visible = true;
+    Save(DirFile("no such folder/site"));
+    EXPECT_EQ(dialogs.messages, (Messages{CantWrite(DirFile("no such folder/site.txt")),
+                                          CantWrite(DirFile("no such folder/site.doc"))}));
+}
+
+} // namespace
+} // namespace orvane
