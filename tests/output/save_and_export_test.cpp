@@ -66,42 +66,66 @@ class SaveAndExportTest : public testing::OutputCommandTest {
     const std::string graph = MakePictureDocument(SamplePng());
 };
 
-// A second export in the same second takes the next stamp; the scratch table goes.
-TEST_F(SaveAndExportTest, ExcelOpensTheTabSeparatedTableUnderAFreeName) {
+// Exports in the same second never share a file; each is opened as what it is, and the
+// scratch table is gone.
+TEST_F(SaveAndExportTest, ExportsOpenTheTableTextOrGraphUnderAFreeStampedName) {
     EXPECT_EQ(Excel(), Stamped(51, ".xls"));
-    win.Text1.Set("OTHER");
+    EXPECT_EQ(Word(), Stamped(51, ".txt"));
+    win.Text1.Set("second");
     EXPECT_EQ(Excel(), Stamped(52, ".xls"));
+    EXPECT_EQ(Word(), Stamped(52, ".txt"));
+    win.imgScreenVisible = true;
+    EXPECT_EQ(Word(), Stamped(51, ".doc"));
+    EXPECT_EQ(Word(), Stamped(52, ".doc"));
 
     EXPECT_EQ(ReadFile(Stamped(51, ".xls")),
               "Company:\tAcme\tTele\r\nTechnician:\tJ.\tDoe\r\nTicket:\tT-42\r\n"
               "Comment:\t\r\nABC\t12.5\tdB\r\n\tX\tY\r\n\r\n");
-    EXPECT_TRUE(ReadFile(Stamped(52, ".xls")).ends_with("\r\nOTHER\r\n"));
-    EXPECT_EQ(launcher.spreadsheetFiles, (Messages{Stamped(51, ".xls"), Stamped(52, ".xls")}));
+    EXPECT_TRUE(ReadFile(Stamped(52, ".xls")).ends_with("\r\nsecond\r\n"));
+    EXPECT_EQ(ReadFile(Stamped(51, ".txt")), header + "\r\nABC   12.5  dB\r\n  X\tY\r\n\r\n");
+    EXPECT_EQ(ReadFile(Stamped(52, ".txt")), header + "\r\nsecond\r\n");
+    EXPECT_EQ(ReadFile(Stamped(51, ".doc")), graph);
+    EXPECT_EQ(ReadFile(TempDocPath(root.string())), graph);
     EXPECT_FALSE(std::filesystem::exists(Inter()));
+    EXPECT_EQ(clipboard.image.png, SamplePng().png);
+    EXPECT_EQ(launcher.spreadsheetFiles, (Messages{Stamped(51, ".xls"), Stamped(52, ".xls")}));
+    EXPECT_EQ(launcher.wordProcessorFiles, (Messages{Stamped(51, ".txt"), Stamped(52, ".txt"),
+                                                     Stamped(51, ".doc"), Stamped(52, ".doc")}));
+    EXPECT_EQ(launcher.wordProcessorKinds,
+              (std::vector{OfficeFile::Text, OfficeFile::Text, OfficeFile::PictureDocument,
+                           OfficeFile::PictureDocument}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SaveAndExportTest, ExcelMakesNoTableWithoutText1OrSpreadsheetProgramAndTellsWhy) {
+TEST_F(SaveAndExportTest, ExportsTellWhyTheyMadeNoFileOrOpenedNone) {
     win.Text1.visible = false;
     win.Text2.Set("second box");
     win.Text2.visible = win.imgScreenVisible = true;
     EXPECT_EQ(Excel(), "");
-    EXPECT_FALSE(std::filesystem::exists(root)) << "not even the data root";
+    EXPECT_FALSE(std::filesystem::exists(root)) << "no table without Text1, not even the root";
     EXPECT_TRUE(dialogs.messages.empty());
 
     win.Text1.visible = true;
-    launcher.spreadsheetInstalled = false;
+    win.imgScreenVisible = false;
+    launcher.spreadsheetInstalled = launcher.wordProcessorStarts = false;
     EXPECT_EQ(Excel(), "");
     EXPECT_TRUE(std::filesystem::is_empty(root)) << "neither a table nor the scratch file";
+    EXPECT_EQ(ReadFile(Word()), header + "\r\nABC   12.5  dB\r\n  X\tY\r\n\r\n");
 
-    launcher.spreadsheetInstalled = true;
-    testing::RefusingFileSystem refusing(disk, Stamped(51, ".xls"));
-    Services refusingServices{refusing, clock, dialogs, root.string()};
-    EXPECT_EQ(mnuExportToExcel_Click(ws, win, refusingServices, launcher), "");
+    launcher.spreadsheetInstalled = launcher.wordProcessorStarts = true;
+    launcher.wordProcessorFiles.clear();
+    testing::RefusingFileSystem refusingText(disk, Stamped(52, ".txt")),
+        refusingTable(disk, Stamped(51, ".xls"));
+    Services text{refusingText, clock, dialogs, root.string()},
+        table{refusingTable, clock, dialogs, root.string()};
+    EXPECT_EQ(mnuExportToWord_Click(ws, win, text, clipboard, imgTemp, launcher), "");
+    EXPECT_EQ(mnuExportToExcel_Click(ws, win, table, launcher), "");
     EXPECT_FALSE(std::filesystem::exists(Inter()));
-    EXPECT_EQ(dialogs.messages, (Messages{"Can't find the Microsoft Excel in your PC!",
-                                          CantWrite(Stamped(51, ".xls"))}));
-    EXPECT_TRUE(launcher.spreadsheetFiles.empty());
+    EXPECT_EQ(dialogs.messages,
+              (Messages{"Can't find the Microsoft Excel in your PC!",
+                        "Can't find the Microsoft Word in your PC!", CantWrite(Stamped(52, ".txt")),
+                        CantWrite(Stamped(51, ".xls"))}));
+    EXPECT_TRUE(launcher.spreadsheetFiles.empty() && launcher.wordProcessorFiles.empty());
 }
 
 // Another copy of the program on the same data root, in the middle of its own export.
@@ -126,29 +150,6 @@ TEST_F(SaveAndExportTest, LeavesTheScratchFilesToAnotherCopyUsingThem) {
     EXPECT_TRUE(locks.held.empty()) << "let go after use";
 }
 
-// Text under the report's header, or a shown graph as a picture document; exports in the
-// same second never share a file.
-TEST_F(SaveAndExportTest, WordOpensTheTextOrGraphUnderAFreeName) {
-    EXPECT_EQ(Word(), Stamped(51, ".txt"));
-    win.Text1.Set("second");
-    EXPECT_EQ(Word(), Stamped(52, ".txt"));
-    win.imgScreenVisible = true;
-    EXPECT_EQ(Word(), Stamped(51, ".doc"));
-    EXPECT_EQ(Word(), Stamped(52, ".doc"));
-
-    EXPECT_EQ(ReadFile(Stamped(51, ".txt")), header + "\r\nABC   12.5  dB\r\n  X\tY\r\n\r\n");
-    EXPECT_EQ(ReadFile(Stamped(52, ".txt")), header + "\r\nsecond\r\n");
-    EXPECT_EQ(ReadFile(Stamped(51, ".doc")), graph);
-    EXPECT_EQ(ReadFile(TempDocPath(root.string())), graph);
-    EXPECT_EQ(clipboard.image.png, SamplePng().png);
-    EXPECT_EQ(launcher.wordProcessorFiles, (Messages{Stamped(51, ".txt"), Stamped(52, ".txt"),
-                                                     Stamped(51, ".doc"), Stamped(52, ".doc")}));
-    EXPECT_EQ(launcher.wordProcessorKinds,
-              (std::vector{OfficeFile::Text, OfficeFile::Text, OfficeFile::PictureDocument,
-                           OfficeFile::PictureDocument}));
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(SaveAndExportTest, WordTakesText2WhenText1IsHiddenElseTheHeaderAlone) {
     win.Text1.visible = false;
     win.Text2.Set("from the second box");
@@ -162,20 +163,6 @@ TEST_F(SaveAndExportTest, WordTakesText2WhenText1IsHiddenElseTheHeaderAlone) {
             WordExportText(ws, win),
             "Company: \r\nTechnician: \r\nTicket: \r\nComment: \r\n\r\nfrom the second box\r\n");
     }
-}
-
-TEST_F(SaveAndExportTest, WordSaysSoWhenNoWordProcessorStartsOrTheFileCannotBeWritten) {
-    launcher.wordProcessorStarts = false;
-    EXPECT_TRUE(std::filesystem::exists(Word()));
-    EXPECT_EQ(dialogs.messages, Messages{"Can't find the Microsoft Word in your PC!"});
-
-    dialogs.messages.clear();
-    launcher.wordProcessorFiles.clear();
-    testing::RefusingFileSystem refusing(disk, Stamped(52, ".txt"));
-    Services refusingServices{refusing, clock, dialogs, root.string()};
-    EXPECT_EQ(mnuExportToWord_Click(ws, win, refusingServices, clipboard, imgTemp, launcher), "");
-    EXPECT_EQ(dialogs.messages, Messages{CantWrite(Stamped(52, ".txt"))});
-    EXPECT_TRUE(launcher.wordProcessorFiles.empty());
 }
 
 TEST_F(SaveAndExportTest, SaveAppendsEveryByteOfTheTextOnEverySave) {
