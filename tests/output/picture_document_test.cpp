@@ -72,19 +72,18 @@ TEST(PictureDocument, ReadsBackThePngFromOwnAndWordProcessorDocuments) {
     // A metafile picture first, then a PNG with a nested identifier group, as word processors
     // write them; \pictscaled is another control word, not a picture; a control word of any
     // letters is skipped whole.
-    const std::string documents[] = {
-        MakePictureDocument(SamplePng()), Document("\\pngblip", loose),
-        Document("\\pngblip\\ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-1234567890 ",
-                 SampleHex),
-        "{\\rtf1{\\*\\pictscaled}{\\pict\\wmetafile8 0102}{\\pict\\picscalex100{\\*\\blipuid "
-        "0a0b}\\pngblip " +
-            SampleHex + "}}"};
+    const std::string nested = "{\\rtf1{\\*\\pictscaled}{\\pict\\wmetafile8 0102}"
+                               "{\\pict\\picscalex100{\\*\\blipuid 0a0b}\\pngblip " +
+                               SampleHex + "}}";
+    const std::string anyWord =
+        "\\pngblip\\ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-1234567890 ";
+    const std::string documents[] = {MakePictureDocument(SamplePng()), Document("\\pngblip", loose),
+                                     Document(anyWord, SampleHex), nested};
     for (const std::string& rtf : documents) {
         const std::optional<EncodedImage> read = ReadPictureDocument(rtf);
         ASSERT_TRUE(read) << rtf.substr(0, 80);
-        EXPECT_EQ(read->png, SamplePng().png);
-        EXPECT_EQ(read->width, 4);
-        EXPECT_EQ(read->height, 3);
+        EXPECT_EQ(std::tie(read->png, read->width, read->height),
+                  std::tuple(SamplePng().png, 4, 3));
     }
 }
 
@@ -106,8 +105,7 @@ TEST(PictureDocument, RefusesWhatIsNoIntactPicture) {
         {Document("\\pngblip", SampleHex.substr(0, SampleHex.size() - 24)), "IEND cut off"},
         {Document("\\pngblip", Hex("\x89PNG")), "signature alone"},
         {Document("\\pngblip", Hex(noHeader)), "no IHDR first"},
-        {Document("\\pngblip", Hex(hugeLength)), "chunk longer than the PNG"},
-    };
+        {Document("\\pngblip", Hex(hugeLength)), "chunk longer than the PNG"}};
     for (const auto& [rtf, what] : refused)
         EXPECT_FALSE(ReadPictureDocument(rtf)) << what;
     // Cut anywhere before the picture's end: refused, never read past its end.
