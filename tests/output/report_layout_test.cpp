@@ -1,15 +1,9 @@
 // The pages of a report's document: what goes where, decided without drawing anything.
 
-#include "output/picture_document.h"
+#include "output/report_document.h"
 #include "output/report_layout.h"
-#include "support/fakes.h"
-#include "support/output_fakes.h"
-#include "workspace/disk_file_system.h"
-#include "workspace/list_mirror.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace orvane {
 namespace {
@@ -112,84 +106,10 @@ TEST(ReportLayout, WrapsTextAtAnyWidthKeepingEveryByteInOrder) {
     }
 }
 
-TEST(ReportLayout, PicturesKeepThePrintScaleUnlessAPageCannotHoldThem) {
-    const std::tuple<int, int, double, double> cases[] = {
-        {537, 1000, 402.75, 750},             // 96 dots per inch
-        {100, 10, 75, 7.5},                   //
-        {1000, 100, 538, 53.8},               // too wide: scaled to the page's width
-        {537, 2000, 755 * 537 / 2000.0, 755}, // too tall: to the page below its heading
-    };
-    for (const auto& [width, height, paperWidth, paperHeight] : cases) {
-        const std::vector<LayoutBlock> blocks =
-            LayoutReport(Report({Picture(width, height)}), English, A4);
-        const auto picture = std::find_if(blocks.begin(), blocks.end(), [](const auto& b) {
-            return b.kind == BlockKind::Picture;
-        });
-        ASSERT_NE(picture, blocks.end());
-        EXPECT_NEAR(picture->width, paperWidth, 1e-6) << width << "x" << height;
-        EXPECT_NEAR(picture->height, paperHeight, 1e-6) << width << "x" << height;
-        EXPECT_EQ(picture->record, 0);
-    }
-}
-
-// Live records in list order under the header, each field under its label, a value of many
-// lines on as many lines, a graph whose document cannot be read noted as such.
-TEST(ReportDocument, ShowsTheHeaderAndTheLiveRecordsInListOrderInTheChosenLanguage) {
-    testing::TempDir dir;
-    DiskFileSystem files;
-    Workspace ws;
-    ws.ReportCount = 1;
-    ws.ReportState[1] = ReportClosed;
-    ws.ReportName[1] = "Site \xc4";
-    ws.ReportField[1] = {"", "Acme", "J. Smith", "4711", "line one\r\nline two"};
-    const std::string good = (dir.path() / "12052026-040112AM.doc").string();
-    files.Write(good, MakePictureDocument(testing::SamplePng()));
-    const std::tuple<std::int16_t, const char*, const char*, std::string> records[] = {
-        {KindRecord, "   RECORD:  12052026-035651AM ", "A\r\nB", "/x/12052026-035651AM.txt"},
-        {KindDeleted, "   RECORD:  12052026-035652AM", "gone", "/x/12052026-035652AM.txt"},
-        {KindGraph, "   GRAPH:    12052026-040111AM", "", "/x/12052026-040111AM.doc"},
-        {KindGraph, "   GRAPH:    12052026-040112AM", "", good}};
-    for (const auto& [kind, label, text, path] : records) {
-        const int n = ++ws.RecordCount[1];
-        ws.RecordType[1][n] = kind;
-        ws.RecordLabel[1][n] = label;
-        ws.RecordText[1][n] = text;
-        ws.RecordPath[1][n] = path;
-    }
-
-    const ReportDocument doc = BuildReportDocument(ws, 1, files, "Orvane VeskM/Vesk");
-    ASSERT_EQ(doc.records.size(), 3u) << "the deleted record is left out";
-    EXPECT_EQ(doc.records[2].picture.png, testing::SamplePng().png);
-    std::string shown;
-    for (const LayoutBlock& block :
-         LayoutReport(doc, ReportTextsFor(2, {"Firma", "Techniker", "Auftrag", "Kommentar"}), A4))
-        shown += block.text + "|";
-    EXPECT_EQ(shown, "Site \xc4|Firma:|Acme|Techniker:|J. Smith|Auftrag:|4711|Kommentar:|line one|"
-                     "line two|Testger\xe4t:|Orvane VeskM/Vesk|Erster Datensatz:|12052026-035651AM|"
-                     "Letzter Datensatz:|12052026-040112AM|RECORD:  12052026-035651AM|A|B|"
-                     "GRAPH:    12052026-040111AM|"
-                     "Die Datei dieses Datensatzes fehlt oder ist nicht lesbar.|"
-                     "GRAPH:    12052026-040112AM||Seite 1 von 1|");
-}
-
-TEST(ReportDocument, ActsOnTheLinesReportElseTheNewestAndNamesItsFile) {
-    Workspace ws;
-    WindowState win;
-    for (std::int16_t r = 1; r <= 3; ++r) {
-        ws.ReportCount = r;
-        ws.ReportState[r] = ReportClosed;
-        AppendListLine(ws, win, "R" + std::to_string(r), r, 0);
-    }
-    ws.ListReport[2] = 2;
-    ws.ListRecord[2] = 4; // a record line of report 2
-    ws.ReportState[3] = ReportFree;
-    for (const auto& [line, report] : {std::pair{0, 1}, {2, 2}, {-1, 2}, {3, 2}})
-        EXPECT_EQ(ReportOfLine(ws, line), report) << line;
-    EXPECT_EQ(ReportOfLine(Workspace{}, 0), 0);
-
+// A report's name never leads its PDF out of the chosen folder nor to a hidden or empty name.
+TEST(ReportPdfFileName, ReplacesWhatNoFileNameMayHold) {
     const std::pair<const char*, const char*> names[] = {
-        {"WORKSPACE_12052026-034512AM", "WORKSPACE_12052026-034512AM.pdf"},
-        {"a/b\\c:d*?\"<>|", "a_b_c_d______.pdf"},
+        {"a/b\\c:d*?\"<>|\x01", "a_b_c_d_______.pdf"},
         {"Site \xc4", "Site \xc4.pdf"},
         {"", "report.pdf"},
         {"..", "report...pdf"}};

@@ -29,15 +29,6 @@ TEST(TabSeparated, EachRunOfBlanksBecomesColumnBreaks) {
     EXPECT_EQ(TabSeparated("A\tB  C\r\nD \xe9\xff\r\n"), "A\tB\tC\r\nD\t\xe9\xff\r\n");
 }
 
-TEST(SaveFolderOf, KeepsThePartUpToTheLastSeparatorOfEitherKind) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"C:\\Reports/May\\site", "C:\\Reports/May\\"},
-        {"/home/tech\\odd/site", "/home/tech\\odd/"},
-        {"site.txt", ""}};
-    for (const auto& [chosen, folder] : rows)
-        EXPECT_EQ(SaveFolderOf(chosen), folder) << chosen;
-}
-
 class SaveAndExportTest : public testing::OutputCommandTest {
   protected:
     SaveAndExportTest() { win.Text1.Set("ABC   12.5  dB\r\n  X\tY\r\n"); }
