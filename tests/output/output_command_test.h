@@ -15,10 +15,6 @@ namespace orvane::testing {
 
 using Messages = std::vector<std::string>;
 
-inline std::string CantWrite(const std::string& path) {
-    return "Can't write the file " + path + "!";
-}
-
 class OutputCommandTest : public ::testing::Test {
   protected:
     OutputCommandTest() {
