@@ -131,23 +131,23 @@ unsigned char At(std::string_view bytes, std::size_t i) {
     return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
 }
 
-// The parts of `bytes`, each beginning where `start` matches.
-std::vector<std::string> SplitBefore(const std::string& bytes, const std::regex& start) {
-    std::vector<std::size_t> at;
-    for (std::sregex_iterator it(bytes.begin(), bytes.end(), start), end; it != end; ++it)
-        at.push_back(static_cast<std::size_t>(it->position()));
-    at.push_back(bytes.size());
-    std::vector<std::string> parts;
-    for (std::size_t k = 0; k + 1 < at.size(); ++k)
-        parts.push_back(bytes.substr(at[k], at[k + 1] - at[k]));
-    return parts;
-}
-
 // Tarn/TarnX transmissions each start with the printer set-up ESC R 01 ESC 2 (R in either case).
 const std::regex TarnSetUp("\x1b[Rr]\x01\x1b"
                            "2");
 // Vesk/VeskM records start with ESC SP 09 (text), 0F or 04 (pictures).
 const std::regex VeskStart("\x1b [\x09\x0f\x04]");
+
+// What the set plays with `option` ("--tarn", "--vesk"), in parts each beginning at a `start`.
+std::vector<std::string> Played(const std::string& option, const std::regex& start) {
+    const std::string bytes = PtyTestset::Dump({option});
+    std::vector<std::string> parts;
+    for (std::sregex_iterator it(bytes.begin(), bytes.end(), start), end; it != end; ++it) {
+        if (!parts.empty())
+            parts.back().resize(parts.back().size() - (bytes.size() - it->position()));
+        parts.push_back(bytes.substr(it->position()));
+    }
+    return parts;
+}
 
 // A Tarn record keeps a transmission without its set-ups (and an SI after one), LF dropped,
 // CR made CR LF.
@@ -322,10 +322,6 @@ void ExpectFiled(const fs::path& at, std::int32_t target, const std::vector<std:
     }
 }
 
-std::vector<std::string> Dump(std::initializer_list<std::string> options, const std::regex& start) {
-    return SplitBefore(PtyTestset::Dump(options), start);
-}
-
 // A session: target, whether the set goes in a transmission (a pulled cable), whether its
 // writes come cut into the packets of a USB adapter.
 using SessionCase = std::tuple<std::int32_t, bool, bool>;
@@ -339,7 +335,7 @@ TEST_P(SessionTest, FilesEachRecordAsPlayedAndKeepsItWhenTheSetGoes) {
     const auto [target, cut, packets] = GetParam();
     testing::TempDir dir;
     std::vector<std::string> records =
-        target == TargetTarn ? Dump({"--tarn"}, TarnSetUp) : Dump({"--vesk"}, VeskStart);
+        target == TargetTarn ? Played("--tarn", TarnSetUp) : Played("--vesk", VeskStart);
     ASSERT_EQ(records.size(), 3U);
     // Silences of 3 s end a Tarn transmission; with short ones the three screens make one.
     std::vector<std::string> options{"--tarn", "--gap", cut ? "0.3" : "4"};
@@ -374,15 +370,9 @@ TEST_P(SessionTest, FilesEachRecordAsPlayedAndKeepsItWhenTheSetGoes) {
     ExpectFiled(dir.path(), target, records);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<SessionCase>& info) {
-    return std::string(std::get<0>(info.param) == TargetTarn ? "Tarn" : "Vesk") +
-           (std::get<1>(info.param) ? "CutByTheCable" : "Whole") +
-           (std::get<2>(info.param) ? "InPackets" : "Writes");
-}
 INSTANTIATE_TEST_SUITE_P(Plays, SessionTest,
                          ::testing::Combine(::testing::Values(TargetTarn, TargetVesk),
-                                            ::testing::Bool(), ::testing::Bool()),
-                         CaseName);
+                                            ::testing::Bool(), ::testing::Bool()));
 
 // A transmission with no room left (50 reports, the last one full) is shown, never filed.
 TEST(RefusedTransmission, LeavesTheIndexAndTheFilesAsTheyWere) {
@@ -424,7 +414,7 @@ TEST(VeskSessionTest, BytesDuringLoadingAReconnectAndATargetOkWhileConnectedLose
     if (PtyTestset::ProgramPath().empty())
         GTEST_SKIP() << "KAVREL_TESTSET is not set";
     // A text screen whose last line has no line end yet.
-    const std::string screen = Dump({"--vesk"}, VeskStart).at(0) + "END OF SCREEN";
+    const std::string screen = Played("--vesk", VeskStart).at(0) + "END OF SCREEN";
     const std::string text = PrinterText(screen);
 
     testing::TempDir dir;
@@ -475,7 +465,7 @@ constexpr char ChildTest[] = "E2eChildProcess.CapturesUntilTheLinkEnds";
 TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
     if (PtyTestset::ProgramPath().empty())
         GTEST_SKIP() << "KAVREL_TESTSET is not set";
-    const std::vector<std::string> screens = Dump({"--tarn"}, TarnSetUp);
+    const std::vector<std::string> screens = Played("--tarn", TarnSetUp);
     ASSERT_EQ(screens.size(), 3U);
     ASSERT_TRUE(testing::EnsureQtApplication());
     testing::TempDir dir;
@@ -485,13 +475,9 @@ TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
     PtyTestset set = StartSet(dir.path(), 3, false, {"--tarn", "--gap", "4", "--repeat", "2"});
     ASSERT_TRUE(set.Started()) << set.Failure();
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(ChildFolderVariable, QString::fromStdString(dir.str()));
-        environment.insert(ChildTargetVariable, QStringLiteral("tarn"));
-        environment.insert(ChildComVariable, QStringLiteral("3"));
+        testing::ScopedEnv folder(ChildFolderVariable, dir.str().c_str()),
+            target(ChildTargetVariable, "tarn"), com(ChildComVariable, "3");
         QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setStandardOutputFile(QProcess::nullDevice());
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--gtest_filter=") + ChildTest});
         ASSERT_TRUE(child.waitForStarted());
