@@ -131,15 +131,13 @@ unsigned char At(std::string_view bytes, std::size_t i) {
     return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
 }
 
-// Tarn/TarnX transmissions each start with the printer set-up ESC R 01 ESC 2 (R in either case).
-const std::regex TarnSetUp("\x1b[Rr]\x01\x1b"
-                           "2");
-// Vesk/VeskM records start with ESC SP 09 (text), 0F or 04 (pictures).
-const std::regex VeskStart("\x1b [\x09\x0f\x04]");
-
-// What the set plays with `option` ("--tarn", "--vesk"), in parts each beginning at a `start`.
-std::vector<std::string> Played(const std::string& option, const std::regex& start) {
-    const std::string bytes = PtyTestset::Dump({option});
+// What the set plays for `target`, in parts: Tarn/TarnX transmissions each start with the
+// printer set-up ESC R 01 ESC 2 (R in either case), Vesk/VeskM records with ESC SP 09 (text),
+// 0F or 04 (pictures).
+std::vector<std::string> Programme(std::int32_t target) {
+    const bool tarn = target == TargetTarn;
+    const std::string bytes = PtyTestset::Dump({tarn ? "--tarn" : "--vesk"});
+    const std::regex start(tarn ? "\x1b[Rr]\x01\x1b[2]" : "\x1b [\x09\x0f\x04]");
     std::vector<std::string> parts;
     for (std::sregex_iterator it(bytes.begin(), bytes.end(), start), end; it != end; ++it) {
         if (!parts.empty())
@@ -152,11 +150,8 @@ std::vector<std::string> Played(const std::string& option, const std::regex& sta
 // A Tarn record keeps a transmission without its set-ups (and an SI after one), LF dropped,
 // CR made CR LF.
 std::string PushedText(const std::string& bytes) {
-    const std::string text = std::regex_replace(bytes,
-                                                std::regex("\x1b[Rr]\x01\x1b"
-                                                           "2\x0f?|\n"),
-                                                "");
-    return std::regex_replace(text, std::regex("\r"), "\r\n");
+    const std::regex dropped("\x1b[Rr]\x01\x1b[2]\x0f?|\n");
+    return std::regex_replace(std::regex_replace(bytes, dropped, ""), std::regex("\r"), "\r\n");
 }
 
 // A Vesk text record keeps space to "z" of the bytes after ESC SP 09, LF made CR LF.
@@ -334,8 +329,7 @@ TEST_P(SessionTest, FilesEachRecordAsPlayedAndKeepsItWhenTheSetGoes) {
         GTEST_SKIP() << "KAVREL_TESTSET is not set";
     const auto [target, cut, packets] = GetParam();
     testing::TempDir dir;
-    std::vector<std::string> records =
-        target == TargetTarn ? Played("--tarn", TarnSetUp) : Played("--vesk", VeskStart);
+    std::vector<std::string> records = Programme(target);
     ASSERT_EQ(records.size(), 3U);
     // Silences of 3 s end a Tarn transmission; with short ones the three screens make one.
     std::vector<std::string> options{"--tarn", "--gap", cut ? "0.3" : "4"};
@@ -414,7 +408,7 @@ TEST(VeskSessionTest, BytesDuringLoadingAReconnectAndATargetOkWhileConnectedLose
     if (PtyTestset::ProgramPath().empty())
         GTEST_SKIP() << "KAVREL_TESTSET is not set";
     // A text screen whose last line has no line end yet.
-    const std::string screen = Played("--vesk", VeskStart).at(0) + "END OF SCREEN";
+    const std::string screen = Programme(TargetVesk).at(0) + "END OF SCREEN";
     const std::string text = PrinterText(screen);
 
     testing::TempDir dir;
@@ -465,7 +459,7 @@ constexpr char ChildTest[] = "E2eChildProcess.CapturesUntilTheLinkEnds";
 TEST(CrashTest, RecordsFinishedBeforeAKillAreAllThereAfterRestart) {
     if (PtyTestset::ProgramPath().empty())
         GTEST_SKIP() << "KAVREL_TESTSET is not set";
-    const std::vector<std::string> screens = Played("--tarn", TarnSetUp);
+    const std::vector<std::string> screens = Programme(TargetTarn);
     ASSERT_EQ(screens.size(), 3U);
     ASSERT_TRUE(testing::EnsureQtApplication());
     testing::TempDir dir;
