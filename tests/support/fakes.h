@@ -3,9 +3,13 @@
 
 #include "workspace/services.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +23,16 @@ class FakeClock final : public Clock {
     Format format = Format::TwelveHour;
 
     LocalTime Now() override { return now; }
-    std::string TimeText(const LocalTime& time) override;
+    std::string TimeText(const LocalTime& t) override {
+        char text[32];
+        if (format == Format::TwelveHour)
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d %s",
+                          t.hour % 12 == 0 ? 12 : t.hour % 12, t.minute, t.second,
+                          t.hour < 12 ? "AM" : "PM");
+        else
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+        return text;
+    }
 };
 
 // Records every message and answers confirmations from a queue (OK when it is empty). A
@@ -36,7 +49,13 @@ class FakeDialogs final : public Dialogs {
         if (whileShown)
             whileShown();
     }
-    bool Confirm(std::string_view text) override;
+    bool Confirm(std::string_view text) override {
+        confirmations.emplace_back(text);
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty())
+            answers.erase(answers.begin());
+        return answer;
+    }
 };
 
 // Locks held by this copy and, as chosen, by another running copy of the program.
@@ -45,10 +64,7 @@ class FakeLocks final : public FileLocks {
     std::set<std::string> held, heldElsewhere;
 
     bool Lock(const std::string& path) override {
-        if (heldElsewhere.contains(path))
-            return false;
-        held.insert(path);
-        return true;
+        return !heldElsewhere.contains(path) && (held.insert(path), true);
     }
     void Unlock(const std::string& path) override { held.erase(path); }
 };
@@ -56,8 +72,20 @@ class FakeLocks final : public FileLocks {
 // A fresh directory under the system's temporary folder, removed with the object.
 class TempDir {
   public:
-    TempDir();
-    ~TempDir();
+    TempDir() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("orvane-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        // Read-only files (the index) must not keep the folder alive.
+        for (auto& entry : fs::recursive_directory_iterator(path_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
@@ -68,7 +96,15 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 } // namespace orvane::testing

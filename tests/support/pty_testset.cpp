@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -20,11 +21,9 @@ namespace orvane::testing {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr std::chrono::seconds StartTimeout{10};
 
 // Starts `program` with stdin and stdout on pipes; stderr stays the test's.
-pid_t Spawn(const std::string& program, const std::vector<std::string>& options, int& input,
-            int& output) {
+pid_t Spawn(const std::string& program, std::vector<std::string> words, int& input, int& output) {
     int toChild[2], fromChild[2];
     if (::pipe2(toChild, O_CLOEXEC) != 0)
         return -1;
@@ -33,13 +32,11 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& options,
         ::close(toChild[1]);
         return -1;
     }
-    std::vector<std::string> words{program};
-    words.insert(words.end(), options.begin(), options.end());
+    words.insert(words.begin(), program);
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
-
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
@@ -55,26 +52,8 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& options,
     return pid;
 }
 
-// Reads one line of `fd` (without its end), waiting until `deadline`.
-bool ReadLine(int fd, Clock::time_point deadline, std::string& line) {
-    for (char c = 0;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd readable{fd, POLLIN, 0};
-        if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) <= 0)
-            return false;
-        if (::read(fd, &c, 1) != 1)
-            return false;
-        if (c == '\n')
-            return true;
-        line += c;
-    }
-}
-
 int ExitCodeOf(int status) {
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return 128 + WTERMSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 } // namespace
@@ -90,17 +69,16 @@ std::string PtyTestset::Dump(const std::vector<std::string>& options) {
     int input = -1, output = -1;
     const pid_t pid = Spawn(ProgramPath(), dumpOptions, input, output);
     std::string bytes;
-    if (pid > 0) {
-        char buffer[4096];
-        for (ssize_t got; (got = ::read(output, buffer, sizeof buffer)) != 0;) {
-            if (got > 0)
-                bytes.append(buffer, static_cast<std::size_t>(got));
-            else if (errno != EINTR)
-                break;
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+    char buffer[4096];
+    for (ssize_t got; pid > 0 && (got = ::read(output, buffer, sizeof buffer)) != 0;) {
+        if (got > 0)
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        else if (errno != EINTR)
+            break;
     }
+    int status = 0;
+    if (pid > 0)
+        ::waitpid(pid, &status, 0);
     ::close(input);
     ::close(output);
     return bytes;
@@ -117,8 +95,22 @@ PtyTestset::PtyTestset(const std::vector<std::string>& options) {
         failure_ = "cannot start " + program + ": " + std::strerror(errno);
         return;
     }
+    // The first line is the terminal's path, published within 10 s.
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
     std::string line;
-    if (ReadLine(output_, Clock::now() + StartTimeout, line) && !line.empty())
+    for (char c = 0; c != '\n';) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd readable{output_, POLLIN, 0};
+        if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) <= 0 ||
+            ::read(output_, &c, 1) != 1) {
+            line.clear();
+            break;
+        }
+        if (c != '\n')
+            line += c;
+    }
+    if (!line.empty())
         devicePath_ = line;
     else
         failure_ = program + " did not publish a terminal";
@@ -140,10 +132,8 @@ void PtyTestset::PressEnter() {
 
 int PtyTestset::WaitForExit(std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
-    while (pid_ > 0 && exitCode_ < 0) {
-        int status = 0;
-        const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
-        if (ended == pid_)
+    for (int status = 0; pid_ > 0 && exitCode_ < 0;) {
+        if (::waitpid(pid_, &status, WNOHANG) == pid_)
             exitCode_ = ExitCodeOf(status);
         else if (Clock::now() >= deadline)
             break;
@@ -154,12 +144,10 @@ int PtyTestset::WaitForExit(std::chrono::milliseconds timeout) {
 }
 
 int PtyTestset::Terminate() {
-    if (pid_ > 0 && exitCode_ < 0) {
-        ::kill(pid_, SIGTERM);
-        int status = 0;
-        if (::waitpid(pid_, &status, 0) == pid_)
-            exitCode_ = ExitCodeOf(status);
-    }
+    int status = 0;
+    if (pid_ > 0 && exitCode_ < 0 && ::kill(pid_, SIGTERM) == 0 &&
+        ::waitpid(pid_, &status, 0) == pid_)
+        exitCode_ = ExitCodeOf(status);
     return exitCode_;
 }
 
