@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -87,8 +88,8 @@ class LogicTest : public ::testing::Test {
 TEST_F(LogicTest, LoadStartsEmptyWithTheStoredTargetOrVesk) {
     const std::pair<const char*, std::size_t> rows[] = {
         // stored, index in TargetFamilies
-        {"", 1},     {"abc", 1},  {"0", 1},   {" 7", 1},   {"-1", 1},          {"3", 2},
-        {"\t3x", 2}, {"3.49", 2}, {"2.5", 0}, {"+1.6", 0}, {"99999999999", 1}, {" 2", 0}};
+        {"", 1},         {"abc", 1},  {"0", 1},   {" 7", 1},   {"-1", 1},          {"3", 2},
+        {"\r\n\t3x", 2}, {"3.49", 2}, {"2.5", 0}, {"+1.6", 0}, {"99999999999", 1}, {" 2", 0}};
     for (const auto& [stored, index] : rows) {
         SCOPED_TRACE(::testing::Message() << '"' << stored << '"');
         std::filesystem::remove_all(services.dataRoot); // as on a first run
