@@ -3,8 +3,6 @@
 
 #include "window_fixture.h"
 
-#include <QLabel>
-
 namespace orvane::ui_testing {
 namespace {
 
@@ -47,7 +45,6 @@ TEST_F(CaptureTest, PushedTextOfTarnBecomesARecordAndBytesWithoutACaptureAreDrop
     Arrive(window, "NOISE");
     EXPECT_EQ(run->port.incoming, "");
     EXPECT_EQ(window.List1()->count(), 0);
-
     ChooseTarget(window, 0);
     Connect(window);
     Arrive(window, "RESULT\r\n");
@@ -57,41 +54,32 @@ TEST_F(CaptureTest, PushedTextOfTarnBecomesARecordAndBytesWithoutACaptureAreDrop
 }
 
 // While the link is up, the report receiving captures and the picture being drawn cannot be
-// deleted; every other line can, and all can once the link is down.
-TEST_F(CaptureTest, DeleteOfWhatTheCaptureWritesIntoWaitsForDisconnect) {
+// deleted; every other line can, and all can once the link is lost.
+TEST_F(CaptureTest, DeleteOfWhatTheCaptureWritesIntoWaitsForTheLinkToGoDown) {
     MainWindow& window = Started();
     Connect(window);
     Arrive(window, std::string("\x1b\x20\x09") + "LEVEL\n");
     Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x01\xff");
     window.Render();
     ASSERT_EQ(window.List1()->count(), 3);
-    const struct {
-        int line;
-        int linesAfter;
-    } rows[] = {{0, 3}, {2, 3}, {1, 2}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.line);
+    for (const auto& [line, linesAfter] : {std::pair{0, 3}, std::pair{2, 3}, std::pair{1, 2}}) {
+        SCOPED_TRACE(line);
         run->dialogs.messages.clear();
-        ClickLine(window, row.line);
+        ClickLine(window, line);
         window.Menus().mnuRecordDelete->trigger();
-        EXPECT_EQ(window.List1()->count(), row.linesAfter);
+        EXPECT_EQ(window.List1()->count(), linesAfter);
         EXPECT_EQ(run->dialogs.messages,
-                  (std::vector<std::string>(row.linesAfter == 3, "Disconnect first!")));
+                  (std::vector<std::string>(linesAfter == 3, "Disconnect first!")));
     }
-    window.Menus().mnuDisconnect->trigger();
-    ClickLine(window, 0);
-    window.Menus().mnuRecordDelete->trigger();
-    EXPECT_EQ(window.List1()->count(), 0);
-}
-
-TEST_F(CaptureTest, ALostLinkShowsTheLinkDownAndTellsTheUser) {
-    MainWindow& window = Started();
-    Connect(window);
+    // A lost link shows the link down and tells the user; then everything can be deleted.
     window.OnLinkLost("the adapter was unplugged");
     EXPECT_EQ(Panels(window), "Disconnected | Serial Port :  | Target:Vesk/VeskM");
     ASSERT_EQ(run->dialogs.messages.size(), 1U);
     EXPECT_NE(run->dialogs.messages[0].find("the adapter was unplugged"), std::string::npos);
     EXPECT_FALSE(run->ws.Connected);
+    ClickLine(window, 0);
+    window.Menus().mnuRecordDelete->trigger();
+    EXPECT_EQ(window.List1()->count(), 0);
 }
 
 } // namespace

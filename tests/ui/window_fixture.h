@@ -94,9 +94,6 @@ class WindowTest : public ::testing::Test {
         Press(window.Form6(), "cmdOK");
     }
 
-    int AddReport(const std::string& name) {
-        return ui_testing::AddReport(run->ws, run->win, name);
-    }
     int AddRecord(int r, std::int16_t kind, const std::string& text, const std::string& stamp) {
         const std::string file = stamp + (kind == KindGraph ? ".doc" : ".txt");
         return ui_testing::AddRecord(run->ws, r, kind, text, stamp,
@@ -126,8 +123,8 @@ class WindowTest : public ::testing::Test {
         return texts;
     }
     static QString Panels(MainWindow& window) {
-        return window.StatusPanel(0)->text() + " | " + window.StatusPanel(1)->text() + " | " +
-               window.StatusPanel(2)->text();
+        return Texts(QList{window.StatusPanel(0), window.StatusPanel(1), window.StatusPanel(2)})
+            .join(" | ");
     }
     static QStringList ListLines(MainWindow& window) {
         QStringList lines;
@@ -156,10 +153,10 @@ class TwoReportWindowTest : public WindowTest {
     static inline const QString Record2 = "   RECORD:  12052026-010200AM";
 
     TwoReportWindowTest() : window(Started()) {
-        r1 = AddReport(Report1.toStdString());
+        r1 = ui_testing::AddReport(run->ws, run->win, Report1.toStdString());
         AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
         AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
-        r2 = AddReport(Report2.toStdString());
+        r2 = ui_testing::AddReport(run->ws, run->win, Report2.toStdString());
         window.Render();
     }
 

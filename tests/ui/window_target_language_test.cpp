@@ -3,7 +3,6 @@
 
 #include "window_fixture.h"
 
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QLabel>
 
@@ -12,7 +11,7 @@ namespace {
 
 using TargetLanguageTest = WindowTest;
 
-TEST_F(TargetLanguageTest, TargetIsRefusedWhileConnectedFromMenuAndToolbar) {
+TEST_F(TargetLanguageTest, TargetIsRefusedWhileConnectedAndOkSwitchesTheLayout) {
     MainWindow& window = Started();
     Connect(window);
     window.Menus().mnuTarget->trigger();
@@ -23,30 +22,19 @@ TEST_F(TargetLanguageTest, TargetIsRefusedWhileConnectedFromMenuAndToolbar) {
 
     window.Menus().mnuDisconnect->trigger();
     window.Menus().mnuTarget->trigger();
-    EXPECT_TRUE(window.Form4()->isVisible());
-    EXPECT_EQ(run->dialogs.messages.size(), 2U);
-}
-
-TEST_F(TargetLanguageTest, TargetOkSwitchesTheLayoutAndTheDialogKeepsItsChoice) {
-    MainWindow& window = Started();
-    window.Menus().mnuTarget->trigger();
     window.Form4()->Option(2)->setChecked(true);
     Press(window.Form4(), "cmdCancel");
-    EXPECT_FALSE(window.Form4()->isVisible());
     EXPECT_EQ(window.StatusPanel(2)->text(), "Target:Vesk/VeskM");
-
     window.Menus().mnuTarget->trigger();
-    EXPECT_TRUE(window.Form4()->Option(2)->isChecked());
+    EXPECT_TRUE(window.Form4()->Option(2)->isChecked()) << "the dialog keeps its choice";
     Press(window.Form4(), "cmdOK");
     EXPECT_FALSE(window.Form4()->isVisible());
     EXPECT_EQ(window.StatusPanel(2)->text(), "Target:Oru/Oru-c");
     EXPECT_TRUE(window.Frame2()->imgScreen()->isVisible() &&
                 !window.Frame2()->Text1()->isVisible());
-    EXPECT_EQ(window.Frame2()->title(), "Screen");
     ChooseTarget(window, 0);
     EXPECT_TRUE(window.Frame2()->Text1()->isVisible() &&
                 !window.Frame2()->imgScreen()->isVisible());
-    EXPECT_EQ(window.Frame2()->title(), "Report");
 }
 
 TEST_F(TargetLanguageTest, LanguageSwitchesOnlyTheHeaderLabelsBothWays) {
@@ -55,10 +43,6 @@ TEST_F(TargetLanguageTest, LanguageSwitchesOnlyTheHeaderLabelsBothWays) {
     MainWindow& window = Started();
     window.Menus().mnuLanguage->trigger();
     LanguageDialog* form6 = window.Form6();
-    // No caption of its own. An empty one would be shown as the application's name, which
-    // is the main window's caption too; a screen reader hears the frame's caption.
-    EXPECT_TRUE(!form6->windowTitle().isEmpty() && form6->windowTitle().trimmed().isEmpty());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form6)->text(QAccessible::Name), "Language");
     EXPECT_FALSE(form6->Option1()->isChecked() || form6->Option2()->isChecked());
     Press(form6, "cmdOK");
     EXPECT_EQ(Texts(window.Frame3()->Labels()), english) << "neither chosen on first use";
@@ -66,18 +50,15 @@ TEST_F(TargetLanguageTest, LanguageSwitchesOnlyTheHeaderLabelsBothWays) {
     ChooseLanguage(window, &LanguageDialog::Option2);
     EXPECT_EQ(Texts(window.Frame3()->Labels()), german);
     EXPECT_EQ(window.Frame3()->title(), "User's Info.");
-    EXPECT_EQ(window.Menus().mnuNewReport->text(), "New Workspace");
     window.Menus().mnuLanguage->trigger();
     EXPECT_TRUE(form6->Option2()->isChecked()) << "the last choice stays selected";
     Press(form6, "cmdCancel");
-    EXPECT_FALSE(form6->isVisible());
     EXPECT_EQ(Texts(window.Frame3()->Labels()), german);
     window.Menus().mnuLanguage->trigger();
     form6->Option2()->group()->setExclusive(false);
     form6->Option2()->setChecked(false);
     Press(form6, "cmdOK");
     EXPECT_EQ(Texts(window.Frame3()->Labels()), german) << "neither chosen keeps the language";
-
     ChooseLanguage(window, &LanguageDialog::Option1);
     EXPECT_EQ(Texts(window.Frame3()->Labels()), english);
 }
