@@ -1,5 +1,5 @@
 // The text boxes: appends reach the widget as appends, line ends survive the crossing both
-// ways, and selections map between widget characters and bytes.
+// ways, the user's input changes only the bytes it lands on, and widget positions map to bytes.
 
 #include "support/qt_application.h"
 #include "ui/storable_text_guard.h"
@@ -24,10 +24,10 @@ class TextViewTest : public ::testing::Test {
 
     TextBoxView view;
     TextBox box;
-    QSignalSpy edited{&view, &TextBoxView::UserEdited};
 };
 
 TEST_F(TextViewTest, AppendsAddTheirTailALineEndSplitBetweenThemStaysOneAndBytesCrossIntact) {
+    QSignalSpy edited{&view, &TextBoxView::UserEdited};
     box.Set("AB\r");
     view.Render(box);
     QTextCursor mark(view.document());
@@ -49,28 +49,10 @@ TEST_F(TextViewTest, AppendsAddTheirTailALineEndSplitBetweenThemStaysOneAndBytes
     box.Set(all + "\r\n\t");
     view.Render(box);
     EXPECT_EQ(view.Bytes(), all + "\r\n\t");
-    box.Clear();
-    view.Render(box);
-    EXPECT_TRUE(view.toPlainText().isEmpty());
 }
 
-TEST_F(TextViewTest, TypingIsReportedAndThenAppendedAfter) {
-    box.Set("AB");
-    view.Render(box);
-    view.moveCursor(QTextCursor::End);
-    QTest::keyClick(&view, Qt::Key_C);
-    ASSERT_EQ(edited.count(), 1);
-    const auto edit = edited.at(0).at(0).value<TextBoxEdit>();
-    box.text = view.EditedText(box, edit).value();
-    view.AcceptUserEdit(edit);
-    box.Append("D");
-    view.Render(box);
-    EXPECT_EQ(view.toPlainText(), "ABcD");
-    EXPECT_EQ(box.text, "ABcD");
-}
-
-// The user's input changes the bytes only where it lands: line ends of another kind and a
-// final CR stay, characters that cannot be stored and drops change nothing.
+// Line ends of another kind and a final CR stay, characters that cannot be stored and drops
+// change nothing, and an append after the user's input lands after it.
 TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
     StorableTextGuard guard;
     QSignalSpy refused(&guard, &StorableTextGuard::Refused);
@@ -83,16 +65,14 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         for (const QChar ch : text)
             QTest::sendKeyEvent(QTest::Click, &view, Qt::Key_unknown, QString(ch), {});
     };
-    const auto dropText = [this](const QString& text) {
+    const auto drop = [this] {
         QMimeData data;
-        data.setText(text);
-        const QPoint at(2, 2);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &move);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &drop);
+        data.setText("dropped");
+        QDragEnterEvent enter({2, 2}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDragMoveEvent move({2, 2}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent dropped({2, 2}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &dropped})
+            QApplication::sendEvent(view.viewport(), event);
     };
     const struct {
         std::string before;
@@ -107,13 +87,10 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         {"A\nB", 3, [&] { QTest::keyClick(&view, Qt::Key_Backspace); }, "A\n", 0},
         {"A\rB", -1, [&] { type("\u00b0\u20ac"); }, "A\rB\xB0\x80", 0},
         {"A\rB", -1, [&] { type("\u6ce8\u6587"); }, "A\rB", 2},
-        {"A\rB", -1,
-         [&] {
-             QApplication::clipboard()->setText("\u6ce8\u6587-1");
-             view.paste();
-         },
-         "A\rB", 1},
-        {"A\rB", 0, [&] { dropText("dropped"); }, "A\rB", 0},
+        {"A\rB", -1, [&] { QApplication::clipboard()->setText("\u6ce8-1"), view.paste(); }, "A\rB",
+         1},
+        {"A\rB", 0, drop, "A\rB", 0},
+        {"AB", -1, [&] { type("c"), box.Append("D"), view.Render(box); }, "ABcD", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.before + " -> " + row.after);
@@ -129,27 +106,17 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         EXPECT_EQ(box.text, row.after);
         EXPECT_EQ(refused.count(), row.refusals);
     }
+    EXPECT_EQ(view.toPlainText(), "ABcD");
 }
 
-TEST_F(TextViewTest, SelectionsMapBetweenWidgetCharactersAndBytes) {
+TEST(TextPositionTest, WidgetCharactersMapToBytesWithALineEndCountingOne) {
     const std::string text = "AB\r\nC\nD\rE";
-    // Widget characters: A B | C | D | E, a line end counting one.
-    const struct {
-        std::size_t position, byte;
-    } rows[] = {{0, 0}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(ByteOffsetOf(text, row.position), row.byte) << row.position;
-        EXPECT_EQ(PositionOf(text, row.byte), row.position) << row.byte;
+    for (const auto& [position, byte] : std::initializer_list<std::pair<std::size_t, std::size_t>>{
+             {0, 0}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}}) {
+        EXPECT_EQ(ByteOffsetOf(text, position), byte) << position;
+        EXPECT_EQ(PositionOf(text, byte), position) << byte;
     }
     EXPECT_EQ(ByteOffsetOf(text, 99), text.size());
-
-    box.Set("LEVEL\r\n-12 dB");
-    view.Render(box);
-    view.SelectBytes(box.text, {3, 6}); // "EL", CR LF, "-1"
-    EXPECT_EQ(view.textCursor().selectedText(), "EL\u2029-1");
-    const TextSelection back = view.ByteSelection(box.text);
-    EXPECT_EQ(back.start, 3U);
-    EXPECT_EQ(back.length, 6U);
 }
 
 } // namespace

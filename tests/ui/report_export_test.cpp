@@ -118,6 +118,10 @@ TEST_F(ReportExportTest, CommandLineWritesTheListedRecordsAndTouchesNothingElse)
 }
 
 TEST_F(ReportExportTest, CommandLineSaysWhatIsWrongAndFails) {
+    const QString x = Pdf("x.pdf"),
+                  ini = QString::fromStdString(DataPath("VESK/VESK.ini").string()),
+                  records = QString::fromStdString(DataPath("VESK").string());
+    const char* const intoRecords = "Will not write into the folder of the records";
     const struct {
         QStringList arguments;
         int status;
@@ -125,27 +129,16 @@ TEST_F(ReportExportTest, CommandLineSaysWhatIsWrongAndFails) {
     } cases[] = {
         {{"--export-pdf", "vesk", "Site B"}, ExitUsage, "Usage:"},
         {{"--export-pdf", "vesk", "--all", "a", "b"}, ExitUsage, "Usage:"},
-        {{"--export-pdf", "vex", "Site B", "x.pdf"}, ExitUsage, "Unknown family \"vex\""},
-        {{"--export-pdf", "--language", "fr", "vesk", "Site B", "x.pdf"},
-         ExitUsage,
-         "Unknown language"},
-        {{"--export-pdf", "--bogus", "vesk", "Site B", "x.pdf"}, ExitUsage, "Unknown option"},
-        {{"--export-pdf", "vesk", "Site C", Pdf("x.pdf")},
-         ExitFailed,
-         "No report named \"Site C\""},
-        {{"--export-pdf", "oru", "Site B", Pdf("x.pdf")},
-         ExitFailed,
-         "Cannot read the workspace index"},
+        {{"--export-pdf", "vex", "Site B", x}, ExitUsage, "Unknown family \"vex\""},
+        {{"--export-pdf", "--language", "fr", "vesk", "Site B", x}, ExitUsage, "Unknown language"},
+        {{"--export-pdf", "--bogus", "vesk", "Site B", x}, ExitUsage, "Unknown option"},
+        {{"--export-pdf", "vesk", "Site C", x}, ExitFailed, "No report named \"Site C\""},
+        {{"--export-pdf", "oru", "Site B", x}, ExitFailed, "Cannot read the workspace index"},
         {{"--export-pdf", "vesk", "Site B", Pdf("no/such/folder/x.pdf")},
          ExitFailed,
          "Cannot write"},
-        {{"--export-pdf", "vesk", "Site B",
-          QString::fromStdString(DataPath("VESK/VESK.ini").string())},
-         ExitFailed,
-         "Will not write into the folder of the records"},
-        {{"--export-pdf", "vesk", "--all", QString::fromStdString(DataPath("VESK").string())},
-         ExitFailed,
-         "Will not write into the folder of the records"},
+        {{"--export-pdf", "vesk", "Site B", ini}, ExitFailed, intoRecords},
+        {{"--export-pdf", "vesk", "--all", records}, ExitFailed, intoRecords},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.arguments), c.status) << c.arguments.join(' ').toStdString();
@@ -167,26 +160,17 @@ TEST_F(ReportExportTest, WindowExportsTheSelectedLinesReportInItsLanguage) {
     if (!testing::HasPoppler())
         GTEST_SKIP() << "poppler tools are not installed";
     MainWindow& window = Started();
-    const MainMenus& menus = window.Menus();
-    const QList<QAction*> file = menus.mnufile->actions();
-    EXPECT_EQ(file.indexOf(menus.mnuExportReportPdf), file.indexOf(menus.mnuSaveAs) + 1);
-    const QList<QAction*> context = menus.mnuContextMenu->actions();
-    EXPECT_EQ(context.indexOf(menus.mnuRecordExportPdf),
-              context.indexOf(menus.mnuRecordRename) + 1);
     ChooseLanguage(window, &LanguageDialog::Option2);
     Connect(window); // loads the index
 
     WindowContext ctx{run->ws,        run->win,       run->services, run->settings, run->port,
                       run->clipboard, run->imgScreen, run->imgTemp,  run->launcher, run->filer};
-    const struct {
-        int line;
-        const char* report;
-    } cases[] = {{0, "Site \xc4"}, {1, "Site B"}, {-1, "Site B"}};
-    for (const auto& c : cases) {
-        run->win.ListIndex = c.line;
+    for (const auto& [line, report] : std::initializer_list<std::pair<int, const char*>>{
+             {0, "Site \xc4"}, {1, "Site B"}, {-1, "Site B"}}) {
+        run->win.ListIndex = line;
         ASSERT_TRUE(ExportReportPdfTo(ctx, Pdf("window.pdf")));
         const QString text = Text(Pdf("window.pdf"));
-        EXPECT_TRUE(text.startsWith(FromCp1252(c.report))) << text.toStdString();
+        EXPECT_TRUE(text.startsWith(FromCp1252(report))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("Techniker:")));
     }
     EXPECT_FALSE(ExportReportPdfTo(ctx, Pdf("no/such/folder/x.pdf")));

@@ -27,20 +27,20 @@ class CommandTest : public WindowTest {
     }
 
     // What the window shows that a command may change.
-    QStringList Facts(MainWindow& w) {
-        QStringList facts;
+    QString Facts(MainWindow& w) {
+        QString facts;
         for (QWidget* dialog :
              std::initializer_list<QWidget*>{w.Form2(), w.Form3(), w.Form4(), w.Form5(), w.Form6()})
             if (dialog && dialog->isVisible())
-                facts << dialog->objectName();
+                facts += dialog->objectName() + " / ";
         const TextBoxView* text1 = w.Frame2()->Text1();
-        return facts << "lines " + ListLines(w).join(',')
-                     << "text " + text1->toPlainText() + ", clipboard " +
-                            QString::fromStdString(run->clipboard.Text())
-                     << "selected " + text1->textCursor().selectedText()
-                     << QStringLiteral("exports %1 %2")
-                            .arg(run->launcher.spreadsheetFiles.size())
-                            .arg(run->launcher.wordProcessorFiles.size());
+        return facts +
+               QStringLiteral("lines %1 / text %2, clipboard %3 / selected %4 / exports %5 %6")
+                   .arg(ListLines(w).join(','), text1->toPlainText(),
+                        QString::fromStdString(run->clipboard.Text()),
+                        text1->textCursor().selectedText())
+                   .arg(run->launcher.spreadsheetFiles.size())
+                   .arg(run->launcher.wordProcessorFiles.size());
     }
 };
 
@@ -75,59 +75,58 @@ TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
                 window.Toolbar1()->Button(QString::fromLatin1(row.button))->trigger();
             else
                 (window.Menus().*row.entry)->trigger();
-            EXPECT_TRUE(Facts(window).contains(row.fact))
-                << Facts(window).join(" / ").toStdString();
+            EXPECT_TRUE(Facts(window).contains(row.fact)) << Facts(window).toStdString();
         }
     }
     MainWindow& window = StartedWithText();
-    const QStringList before = Facts(window);
+    const QString before = Facts(window);
     window.Toolbar1_ButtonClick("Nothing");
     EXPECT_EQ(Facts(window), before) << "an unknown key does nothing";
     EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
-TEST_F(CommandTest, ConnectClosesItsDialogOnlyOnSuccessAndNewWorkspaceIsThenFiledAtOnce) {
+// A refused Connect says why and keeps its dialog; New Workspace, the header's Save and Exit
+// file the workspace at once, Exit also removes the scratch document.
+TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     MainWindow& window = Started();
     run->port.failOpen = true;
     window.Menus().mnuConnect->trigger();
     Press(window.Form3(), "cmdOK");
     EXPECT_EQ(run->dialogs.messages.size(), 1U) << "the user is told why";
-    ASSERT_NE(window.Form3(), nullptr);
-    EXPECT_TRUE(window.Form3()->isVisible());
-
+    ASSERT_TRUE(window.Form3() && window.Form3()->isVisible());
     run->port.failOpen = false;
     Press(window.Form3(), "cmdOK");
     EXPECT_EQ(Panels(window), "Connected | Serial Port:Com 1 | Target:Vesk/VeskM");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.Form3(), nullptr);
+    EXPECT_EQ(run->locks.held, std::set<std::string>{DataPath("VESK/VESK.ini").string()});
     run->clock.now.minute = 58;
     window.Menus().mnuNewReport->trigger();
     EXPECT_NE(DataFile("VESK/VESK.ini").find("WORKSPACE_12052026-035851AM"), std::string::npos);
 
-    window.Toolbar1_ButtonClick("Disconnect");
-    EXPECT_EQ(Panels(window), "Disconnected | Serial Port :  | Target:Vesk/VeskM");
-    EXPECT_FALSE(run->port.open);
-}
-
-TEST_F(CommandTest, HeaderSaveStoresTheBoxesIntoTheCurrentReportAndCancelEmptiesThem) {
-    MainWindow& window = Started();
-    Connect(window);
     const auto& boxes = window.Frame3()->Boxes();
     Type(boxes[0], "B\u00fcro AG");
     Type(boxes[2], "\u6ce8\u6587-1");
     EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote)
         << "what cannot be stored is refused at typing";
-    Type(boxes[3], "no fault");
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
-    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
     EXPECT_EQ(run->ws.ReportField[r][3], "-1");
-    EXPECT_EQ(run->ws.ReportField[r][4], "no fault");
     EXPECT_NE(DataFile("VESK/VESK.ini").find("B\xFCro AG"), std::string::npos);
-
     window.Frame3()->cmdCancel()->click();
     EXPECT_EQ(Texts(boxes), (QStringList{"", "", "", ""}));
-    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
+    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG") << "Cancel empties the boxes alone";
+
+    testing::WriteFile(DataPath("temp.doc"), "left over");
+    run->ws.ReportField[r][4] = "WRITTEN AT EXIT";
+    run->port.port = 2;
+    window.Menus().mnuExit->trigger();
+    EXPECT_FALSE(window.isVisible() || run->port.open);
+    EXPECT_FALSE(std::filesystem::exists(DataPath("temp.doc")));
+    EXPECT_NE(DataFile("VESK/VESK.ini").find("WRITTEN AT EXIT"), std::string::npos);
+    run->port.port = 5;
+    window.close();
+    EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2") << "shut-down runs once";
 }
 
 // Answers the Save dialog once it is up with `name` (empty: Cancel); records its title.

@@ -100,59 +100,45 @@ TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
 
 // Every dialog of the window: Escape cancels it, Enter presses its default button, OK.
 TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
-    const auto printSetup = [this] { return window.findChild<PrintSetupDialog*>(); };
+    const auto shown = [this] {
+        for (QDialog* dialog : window.findChildren<QDialog*>())
+            if (dialog->isVisible())
+                return dialog;
+        return static_cast<QDialog*>(nullptr);
+    };
     const auto landscape = [&] {
         window.Menus().mnuPrintSetup->trigger();
-        const bool applied = printSetup()->Landscape()->isChecked();
-        printSetup()->reject();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const bool applied = qobject_cast<PrintSetupDialog*>(shown())->Landscape()->isChecked();
+        shown()->reject();
         return applied;
     };
+    GoToLine(1);
     const struct {
-        const char* what;
-        std::function<void()> open; // opens the dialog and makes a choice in it
-        std::function<QDialog*()> dialog;
+        QAction* MainMenus::*entry;
+        std::function<void()> choose;
         std::function<bool()> applied; // the choice reached the window; none: nothing to see
     } dialogs[] = {
-        {"Language",
-         [&] {
-             window.Menus().mnuLanguage->trigger();
-             window.Form6()->Option2()->setChecked(true);
-         },
-         [&] { return window.Form6(); },
+        {&MainMenus::mnuLanguage, [&] { window.Form6()->Option2()->setChecked(true); },
          [&] { return window.Frame3()->Labels()[0]->text() == "Firma"; }},
-        {"Rename",
-         [&] {
-             GoToLine(1);
-             window.Menus().mnuRecordRename->trigger();
-             Type(window.Form5()->findChild<QLineEdit*>("Text1"), "ABCDEFGHIJKLMNOP");
-         },
-         [&] { return window.Form5(); },
+        {&MainMenus::mnuRecordRename,
+         [&] { Type(window.Form5()->findChild<QLineEdit*>("Text1"), "ABCDEFGHIJKLMNOP"); },
          [&] { return ListLines(window).contains("ABCDEFGHIJKLMNOP"); }},
         // After Rename: the new family's own (empty) list replaces the one built here.
-        {"Target",
-         [&] {
-             window.Menus().mnuTarget->trigger();
-             window.Form4()->Option(2)->setChecked(true);
-         },
-         [&] { return window.Form4(); },
+        {&MainMenus::mnuTarget, [&] { window.Form4()->Option(2)->setChecked(true); },
          [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
-        {"About", [&] { window.Menus().mnuAbout->trigger(); }, [&] { return window.Form2(); }},
-        {"Serial Port Settings", [&] { window.Menus().mnuConnect->trigger(); },
-         [&] { return window.Form3(); }, [&] { return run->ws.Connected; }},
-        {"Print Setup",
-         [&] {
-             window.Menus().mnuPrintSetup->trigger();
-             printSetup()->Landscape()->setChecked(true);
-         },
-         printSetup, landscape},
+        {&MainMenus::mnuAbout, [] {}, nullptr},
+        {&MainMenus::mnuConnect, [] {}, [&] { return run->ws.Connected; }},
+        {&MainMenus::mnuPrintSetup,
+         [&] { qobject_cast<PrintSetupDialog*>(shown())->Landscape()->setChecked(true); },
+         landscape},
     };
     for (const auto& d : dialogs) {
-        SCOPED_TRACE(d.what);
+        SCOPED_TRACE((window.Menus().*d.entry)->text().toStdString());
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            d.open();
-            QPointer<QDialog> dialog = d.dialog();
-            ASSERT_TRUE(dialog && dialog->isVisible());
+            (window.Menus().*d.entry)->trigger();
+            d.choose();
+            QPointer<QDialog> dialog = shown();
+            ASSERT_TRUE(dialog);
             auto* ok = dialog->findChild<QPushButton*>("cmdOK");
             if (!ok)
                 ok = dialog->findChild<QPushButton*>("Command1");
