@@ -1,5 +1,6 @@
 // The port's bytes reach the capture procedures and the window shows what they made; every
-// record start is on disk at once. A lost link shows the link down.
+// record start is on disk at once. While the link is up, what the capture writes into cannot
+// be deleted; a lost link shows the link down.
 
 #include "window_fixture.h"
 
@@ -15,8 +16,11 @@ class CaptureTest : public WindowTest {
     }
 };
 
-TEST_F(CaptureTest, PrinterStreamTextAndPictureBecomeRecordsShownAndFiled) {
+TEST_F(CaptureTest, TextAndPictureBecomeRecordsShownAndFiledAndAreKeptUntilTheLinkIsDown) {
     MainWindow& window = Started();
+    Arrive(window, "NOISE");
+    EXPECT_EQ(run->port.incoming, "") << "bytes without a capture are dropped";
+    EXPECT_EQ(window.List1()->count(), 0);
     Connect(window);
     Arrive(window, std::string("\x1b\x20\x09") + "LEVEL -12 dB\n");
     // Shown by the coalesced render, without anyone asking for it.
@@ -31,37 +35,14 @@ TEST_F(CaptureTest, PrinterStreamTextAndPictureBecomeRecordsShownAndFiled) {
     Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x03");
     Arrive(window, std::string("\x00\xff\x00\x80", 4)); // split inside the block
     window.Render();
-    GraphView* view = window.Frame2()->imgScreen();
-    ASSERT_TRUE(view->isVisible());
+    const QImage shown = window.Frame2()->imgScreen()->grab().toImage();
     EXPECT_TRUE(window.ProgressBar1()->isVisible());
-    const QImage shown = view->grab().toImage();
     EXPECT_EQ(shown.pixel(2, 0), qRgb(0, 0, 0));
     EXPECT_EQ(shown.pixel(2, 1), qRgb(255, 255, 255));
-    EXPECT_TRUE(ListLines(window).last().startsWith("   GRAPH:    "));
-}
-
-TEST_F(CaptureTest, PushedTextOfTarnBecomesARecordAndBytesWithoutACaptureAreDropped) {
-    MainWindow& window = Started();
-    Arrive(window, "NOISE");
-    EXPECT_EQ(run->port.incoming, "");
-    EXPECT_EQ(window.List1()->count(), 0);
-    ChooseTarget(window, 0);
-    Connect(window);
-    Arrive(window, "RESULT\r\n");
-    window.Render();
-    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().endsWith("RESULT\n"));
-    EXPECT_TRUE(ListLines(window).last().startsWith("   RECORD:  "));
-}
-
-// While the link is up, the report receiving captures and the picture being drawn cannot be
-// deleted; every other line can, and all can once the link is lost.
-TEST_F(CaptureTest, DeleteOfWhatTheCaptureWritesIntoWaitsForTheLinkToGoDown) {
-    MainWindow& window = Started();
-    Connect(window);
-    Arrive(window, std::string("\x1b\x20\x09") + "LEVEL\n");
-    Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x01\xff");
-    window.Render();
     ASSERT_EQ(window.List1()->count(), 3);
+    EXPECT_TRUE(ListLines(window).last().startsWith("   GRAPH:    "));
+
+    // The report receiving captures and the picture being drawn wait; the text record goes.
     for (const auto& [line, linesAfter] : {std::pair{0, 3}, std::pair{2, 3}, std::pair{1, 2}}) {
         SCOPED_TRACE(line);
         run->dialogs.messages.clear();
@@ -71,15 +52,27 @@ TEST_F(CaptureTest, DeleteOfWhatTheCaptureWritesIntoWaitsForTheLinkToGoDown) {
         EXPECT_EQ(run->dialogs.messages,
                   (std::vector<std::string>(linesAfter == 3, "Disconnect first!")));
     }
-    // A lost link shows the link down and tells the user; then everything can be deleted.
+    window.Toolbar1_ButtonClick("Target");
+    EXPECT_EQ(run->dialogs.messages.back(), "Disconnect first!");
+    EXPECT_FALSE(window.Form4()->isVisible());
+
+    run->dialogs.messages.clear();
     window.OnLinkLost("the adapter was unplugged");
-    EXPECT_EQ(Panels(window), "Disconnected | Serial Port :  | Target:Vesk/VeskM");
+    EXPECT_EQ(Texts(QList{window.StatusPanel(0), window.StatusPanel(1)}),
+              (QStringList{"Disconnected", "Serial Port : "}));
     ASSERT_EQ(run->dialogs.messages.size(), 1U);
     EXPECT_NE(run->dialogs.messages[0].find("the adapter was unplugged"), std::string::npos);
-    EXPECT_FALSE(run->ws.Connected);
     ClickLine(window, 0);
     window.Menus().mnuRecordDelete->trigger();
     EXPECT_EQ(window.List1()->count(), 0);
+
+    // Tarn pushes plain text.
+    ChooseTarget(window, 0);
+    Connect(window);
+    Arrive(window, "RESULT\r\n");
+    window.Render();
+    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().endsWith("RESULT\n"));
+    EXPECT_TRUE(ListLines(window).last().startsWith("   RECORD:  "));
 }
 
 } // namespace

@@ -96,7 +96,8 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     ASSERT_TRUE(window.Form3() && window.Form3()->isVisible());
     run->port.failOpen = false;
     Press(window.Form3(), "cmdOK");
-    EXPECT_EQ(Panels(window), "Connected | Serial Port:Com 1 | Target:Vesk/VeskM");
+    EXPECT_EQ(Texts(QList{window.StatusPanel(0), window.StatusPanel(1)}),
+              (QStringList{"Connected", "Serial Port:Com 1"}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.Form3(), nullptr);
     EXPECT_EQ(run->locks.held, std::set<std::string>{DataPath("VESK/VESK.ini").string()});

@@ -16,7 +16,9 @@
 #include "ui/main_window.h"
 #include "workspace/disk_file_system.h"
 
+#include <QLabel>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -94,12 +96,6 @@ class WindowTest : public ::testing::Test {
         Press(window.Form6(), "cmdOK");
     }
 
-    int AddRecord(int r, std::int16_t kind, const std::string& text, const std::string& stamp) {
-        const std::string file = stamp + (kind == KindGraph ? ".doc" : ".txt");
-        return ui_testing::AddRecord(run->ws, r, kind, text, stamp,
-                                     DataPath(run->ws.TargetDir + "/" + file).string());
-    }
-
     // A click on list line `line`; a double click is made as a user makes it: press, release,
     // double click, release (QTest's double click is the double-click event alone).
     static void ClickLine(MainWindow& window, int line, Qt::MouseButton button = Qt::LeftButton,
@@ -121,10 +117,6 @@ class WindowTest : public ::testing::Test {
         for (const auto* widget : widgets)
             texts << widget->text();
         return texts;
-    }
-    static QString Panels(MainWindow& window) {
-        return Texts(QList{window.StatusPanel(0), window.StatusPanel(1), window.StatusPanel(2)})
-            .join(" | ");
     }
     static QStringList ListLines(MainWindow& window) {
         QStringList lines;
@@ -154,8 +146,10 @@ class TwoReportWindowTest : public WindowTest {
 
     TwoReportWindowTest() : window(Started()) {
         r1 = ui_testing::AddReport(run->ws, run->win, Report1.toStdString());
-        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
-        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
+        for (const auto& [text, stamp] : {std::pair{"LEVEL -12 dB", "12052026-010100AM"},
+                                          std::pair{"LOSS 3 dB\r\nOK", "12052026-010200AM"}})
+            AddRecord(run->ws, r1, KindRecord, text, stamp,
+                      DataPath(run->ws.TargetDir + "/" + stamp + ".txt").string());
         r2 = ui_testing::AddReport(run->ws, run->win, Report2.toStdString());
         window.Render();
     }

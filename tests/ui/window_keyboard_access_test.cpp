@@ -1,12 +1,9 @@
-// The window without a mouse and through a screen reader: the list's keys do what its mouse
-// gestures do, Tab reads the window in order, every dialog takes Enter and Escape, and the
-// controls are found in the accessibility tree by role and name.
+// The window without a mouse: the list's keys do what its mouse gestures do, Tab reads the
+// window in order, every dialog takes Enter and Escape.
 
 #include "window_fixture.h"
 
 #include "ui/print_setup_dialog.h"
-
-#include <QAccessible>
 
 #include <functional>
 
@@ -151,57 +148,6 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
             }
         }
     }
-}
-
-// The object of the first node of the window's accessibility tree with `role` and `name`.
-QObject* FindAccessible(QAccessibleInterface* node, QAccessible::Role role, const QString& name) {
-    if (!node || (node->role() == role && node->text(QAccessible::Name) == name))
-        return node ? node->object() : nullptr;
-    for (int i = 0; i < node->childCount(); ++i) {
-        if (QObject* found = FindAccessible(node->child(i), role, name))
-            return found;
-    }
-    return nullptr;
-}
-
-TEST_F(KeyboardAccessTest, ScreenReaderFindsEveryControlByRoleAndName) {
-    QAccessible::setActive(true);
-    const auto find = [this](QAccessible::Role role, const QString& name) {
-        return FindAccessible(QAccessible::queryAccessibleInterface(&window), role, name);
-    };
-    for (QAction* button : window.Toolbar1()->actions()) {
-        if (!button->isSeparator())
-            EXPECT_EQ(find(QAccessible::Button, button->toolTip()),
-                      window.Toolbar1()->widgetForAction(button))
-                << button->toolTip().toStdString();
-    }
-    ChooseLanguage(window, &LanguageDialog::Option2);
-    run->win.ProgressVisible = true;
-    window.Render();
-    const struct {
-        QAccessible::Role role;
-        QString name;
-        QObject* control;
-    } controls[] = {
-        {QAccessible::List, "Record List", window.List1()},
-        {QAccessible::EditableText, "Report", window.Frame2()->Text1()},
-        {QAccessible::EditableText, "Firma", window.Frame3()->Boxes()[0]},
-        {QAccessible::EditableText, "Kommentar", window.Frame3()->Boxes()[3]},
-        {QAccessible::Button, "Save User's Info", window.Frame3()->cmdOK()},
-        {QAccessible::StaticText, "Disconnected", window.StatusPanel(0)},
-        {QAccessible::StaticText, "Target:Vesk/VeskM", window.StatusPanel(2)},
-        {QAccessible::ProgressBar, "Progress", window.ProgressBar1()},
-        {QAccessible::EditableText, "Company", nullptr}, // the name follows the label
-    };
-    for (const auto& c : controls)
-        EXPECT_EQ(find(c.role, c.name), c.control) << c.name.toStdString();
-
-    // The text view is named by its frame's caption, whatever record it shows.
-    GoToLine(0);
-    QTest::keyClick(window.List1(), Qt::Key_Return);
-    GoToLine(1);
-    QTest::keyClick(window.List1(), Qt::Key_Return);
-    EXPECT_EQ(find(QAccessible::EditableText, Record1), window.Frame2()->Text1());
 }
 
 } // namespace

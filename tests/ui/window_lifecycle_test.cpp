@@ -3,9 +3,6 @@
 
 #include "window_fixture.h"
 
-#include <QLabel>
-#include <QStatusBar>
-
 namespace orvane::ui_testing {
 namespace {
 
@@ -18,7 +15,15 @@ TEST_F(LifecycleTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     testing::WriteFile(DataPath("TARN/TARN.ini"), index);
     MainWindow& window = Started();
     ChooseTarget(window, 0);
+    const QStringList english{"Company", "Technician", "Ticket/Order", "Comments"};
+    window.Menus().mnuLanguage->trigger();
+    Press(window.Form6(), "cmdOK");
+    EXPECT_EQ(Texts(window.Frame3()->Labels()), english) << "neither chosen on first use";
     ChooseLanguage(window, &LanguageDialog::Option2);
+    EXPECT_EQ(Texts(window.Frame3()->Labels()),
+              (QStringList{"Firma", "Techniker", "Auftrag", "Kommentar"}));
+    window.Menus().mnuLanguage->trigger();
+    EXPECT_TRUE(window.Form6()->Option2()->isChecked()) << "the last choice stays selected";
     run->port.port = 3;
     run->port.settings = "19200,E,7,1";
     // The scratch document of another copy of the program is left alone.
@@ -35,12 +40,11 @@ TEST_F(LifecycleTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     EXPECT_EQ(run->port.settings, "19200,e,7,1");
     EXPECT_EQ(next.StatusPanel(2)->text(), "Target:Tarn/TarnX");
     EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
-    EXPECT_EQ(next.Frame3()->Labels()[0]->text(), "Company")
-        << "the language is not kept: every start is English";
+    EXPECT_EQ(Texts(next.Frame3()->Labels()), english) << "every start is English";
 }
 
-// The saved reports are there without the test set: they can be opened and edited, and a
-// later Connect goes on from them with a fresh report, the edit kept.
+// The saved reports are there without the test set: they can be opened and edited until the
+// list is used, and a later Connect goes on from them with a fresh report, the edit kept.
 TEST_F(LifecycleTest, SavedReportsAreListedAtStartAndConnectKeepsWhatWasEditedBefore) {
     MainWindow& first = Started();
     EXPECT_EQ(first.List1()->count(), 0) << "a first start has no index";
@@ -61,6 +65,11 @@ TEST_F(LifecycleTest, SavedReportsAreListedAtStartAndConnectKeepsWhatWasEditedBe
     Type(text1, " -12 dB");
     Type(text1, "\u6ce8");
     EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote);
+    ClickLine(window, 0);
+    Type(text1, "XYZ");
+    // The edit reaches the record file shortly after the last keystroke.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return DataFile("VESK/12052026-010100AM.txt") == "LEVEL -12 dB\r\n"; }, 10000));
 
     Connect(window);
     EXPECT_EQ(ListLines(window).size(), 2) << "a fresh report for the captures";

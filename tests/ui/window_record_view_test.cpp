@@ -1,6 +1,5 @@
 // The record list under the mouse and the record view: single clicks select, double clicks
-// open and fold reports and open records; the opened text record takes the user's edits
-// until the list is used; the context menu acts on the line right-clicked.
+// open and fold reports and open records; the context menu acts on the line right-clicked.
 
 #include "window_fixture.h"
 
@@ -46,32 +45,6 @@ TEST_F(RecordViewTest, ClicksSelectDoubleClicksOpenAndTheContextMenuActsOnTheCli
                                       "123");
     DoubleClickLine(window, 0);
     EXPECT_EQ(ListLines(window), (QStringList{Report1, "M\u00fcnchen S\u00fcd \u20ac123"}));
-}
-
-TEST_F(RecordViewTest, TypingChangesTheOpenedRecordUntilTheListIsClicked) {
-    run->ws.Loaded = true;
-    run->ws.LoadedTargetDir = run->ws.TargetDir;
-    DoubleClickLine(window, 0);
-    DoubleClickLine(window, 1);
-    TextBoxView* text1 = window.Frame2()->Text1();
-    text1->moveCursor(QTextCursor::End);
-    Type(text1, " OK");
-    QTest::keyClick(text1, Qt::Key_Return);
-    Type(text1, "\u00b0C");
-    const std::string edited = "LEVEL -12 dB OK\r\n\xB0"
-                               "C";
-    EXPECT_EQ(run->ws.RecordText[r1][1], edited);
-
-    ClickLine(window, 2);
-    Type(text1, "XYZ");
-    EXPECT_EQ(run->ws.RecordText[r1][1], edited);
-    EXPECT_EQ(run->ws.RecordText[r1][2], "LOSS 3 dB\r\nOK");
-    // The edit reaches the record file shortly after the last keystroke.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return testing::ReadFile(run->ws.RecordPath[r1][1]).find(edited) != std::string::npos;
-        },
-        10000));
 }
 
 } // namespace
