@@ -1,5 +1,5 @@
-// The window without a mouse: the list's keys do what its mouse gestures do, Tab reads the
-// window in order, every dialog takes Enter and Escape.
+// The record list under the keyboard and the mouse, and the window without a mouse: Tab reads
+// the window in order, every dialog takes Enter and Escape.
 
 #include "window_fixture.h"
 
@@ -23,32 +23,61 @@ class KeyboardAccessTest : public TwoReportWindowTest {
     }
 };
 
-TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoesOnTheCurrentLine) {
+// Each gesture acts on its line: a key on the current line, a click on the line clicked.
+TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoes) {
     const QString R1 = Report1, a = Record1, b = Record2, R2 = Report2, loss = "LOSS 3 dB\nOK";
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        return [=, this](int line) {
+            GoToLine(line);
+            QTest::keyClick(window.List1(), key, modifiers);
+        };
+    };
+    const auto click = [this](Qt::MouseButton button, bool twice = false) {
+        return [=, this](int line) { ClickLine(window, line, button, twice); };
+    };
     const struct {
         const char* what;
         int line;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
+        std::function<void(int)> gesture;
         QStringList lines;
         QString shown; // Text1 afterwards
-        bool menu;
+        bool menu = false;
     } steps[] = {
-        {"Enter unfolds a report", 0, Qt::Key_Return, {}, {R1, a, b, R2}, "", false},
-        {"keypad Enter opens a record", 2, Qt::Key_Enter, Qt::KeypadModifier, {R1, a, b, R2}, loss},
-        {"the Menu key opens the context menu", 1, Qt::Key_Menu, {}, {R1, a, b, R2}, loss, true},
-        {"Shift+F10 opens it too", 3, Qt::Key_F10, Qt::ShiftModifier, {R1, a, b, R2}, loss, true},
-        {"Delete asks first and removes the line", 1, Qt::Key_Delete, {}, {R1, b, R2}, loss},
-        {"Enter folds an open report", 0, Qt::Key_Return, {}, {R1, R2}, loss},
+        {"a click selects", 1, click(Qt::LeftButton), {R1, R2}, ""},
+        {"a double click unfolds a report", 0, click(Qt::LeftButton, true), {R1, a, b, R2}, ""},
+        {"Enter folds it", 0, key(Qt::Key_Return), {R1, R2}, ""},
+        {"Enter unfolds it", 0, key(Qt::Key_Return), {R1, a, b, R2}, ""},
+        {"a double click opens a record",
+         1,
+         click(Qt::LeftButton, true),
+         {R1, a, b, R2},
+         "LEVEL -12 dB"},
+        {"keypad Enter opens a record",
+         2,
+         key(Qt::Key_Enter, Qt::KeypadModifier),
+         {R1, a, b, R2},
+         loss},
+        {"the Menu key opens the context menu", 1, key(Qt::Key_Menu), {R1, a, b, R2}, loss, true},
+        {"Shift+F10 opens it too",
+         3,
+         key(Qt::Key_F10, Qt::ShiftModifier),
+         {R1, a, b, R2},
+         loss,
+         true},
+        {"a right click too", 2, click(Qt::RightButton), {R1, a, b, R2}, loss, true},
+        {"Delete asks first and removes the line", 1, key(Qt::Key_Delete), {R1, b, R2}, loss},
+        {"a double click folds a report", 0, click(Qt::LeftButton, true), {R1, R2}, loss},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
-        GoToLine(step.line);
-        QTest::keyClick(window.List1(), step.key, step.modifiers);
+        const int before = window.List1()->count();
+        step.gesture(step.line);
+        if (window.List1()->count() >= before) { // unless the line is gone
+            EXPECT_EQ(run->ws.ListSelection, step.line);
+        }
         QMenu* menu = window.Menus().mnuContextMenu;
         EXPECT_EQ(menu->isVisible(), step.menu);
         if (menu->isVisible()) {
-            EXPECT_EQ(run->ws.ListSelection, step.line) << "the menu acts on the current line";
             EXPECT_TRUE(menu->geometry().contains(window.List1()->viewport()->mapToGlobal(
                 window.List1()->visualItemRect(window.List1()->item(step.line)).center())));
             QTest::keyClick(menu, Qt::Key_Escape);
@@ -60,6 +89,11 @@ TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoesOnTheCurrentLine) {
     EXPECT_EQ(run->dialogs.confirmations,
               std::vector<std::string>{"Are you sure you want to remove the Record?"});
     EXPECT_EQ(run->ws.RecordText[r1][1], "LOSS 3 dB\r\nOK") << "no key typed into the record";
+    EXPECT_EQ(window.windowTitle(), "Kavrel::" + Report1);
+    EXPECT_EQ(window.Frame3()->Boxes()[3]->text(), Report1 + " field 4");
+    QWidget* viewport = window.List1()->viewport();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(4, viewport->height() - 4));
+    EXPECT_FALSE(window.Menus().mnuContextMenu->isVisible()) << "empty space has no menu";
 }
 
 TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
@@ -118,8 +152,15 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
         {&MainMenus::mnuLanguage, [&] { window.Form6()->Option2()->setChecked(true); },
          [&] { return window.Frame3()->Labels()[0]->text() == "Firma"; }},
         {&MainMenus::mnuRecordRename,
-         [&] { Type(window.Form5()->findChild<QLineEdit*>("Text1"), "ABCDEFGHIJKLMNOP"); },
-         [&] { return ListLines(window).contains("ABCDEFGHIJKLMNOP"); }},
+         [&] {
+             Type(window.Form5()->findChild<QLineEdit*>("Text1"),
+                  "M\u00fcnchen S\u00fcd \u20ac123");
+         },
+         [&] {
+             return run->ws.ReportName[r2] == "M\xFCnchen S\xFC"
+                                              "d \x80"
+                                              "123";
+         }},
         // After Rename: the new family's own (empty) list replaces the one built here.
         {&MainMenus::mnuTarget, [&] { window.Form4()->Option(2)->setChecked(true); },
          [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
