@@ -1,5 +1,4 @@
-// The text boxes: appends reach the widget as appends, line ends survive the crossing both
-// ways, the user's input changes only the bytes it lands on, and widget positions map to bytes.
+// The text boxes: the user's input changes only the bytes it lands on.
 
 #include "support/qt_application.h"
 #include "ui/storable_text_guard.h"
@@ -26,33 +25,9 @@ class TextViewTest : public ::testing::Test {
     TextBox box;
 };
 
-TEST_F(TextViewTest, AppendsAddTheirTailALineEndSplitBetweenThemStaysOneAndBytesCrossIntact) {
-    QSignalSpy edited{&view, &TextBoxView::UserEdited};
-    box.Set("AB\r");
-    view.Render(box);
-    QTextCursor mark(view.document());
-    mark.setPosition(1);
-    view.setTextCursor(mark);
-    for (const char* tail : {"\nC\r", "\n", "D"}) {
-        box.Append(tail);
-        view.Render(box);
-    }
-    EXPECT_EQ(view.toPlainText(), "AB\nC\nD");
-    EXPECT_EQ(view.Bytes(), "AB\r\nC\r\nD");
-    EXPECT_EQ(view.textCursor().position(), 1) << "a reload would have moved the caret";
-    EXPECT_EQ(edited.count(), 0);
-
-    // A replacement reloads; every Windows-1252 character crosses both ways.
-    std::string all;
-    for (int c = 0x20; c <= 0xFF; ++c)
-        all += static_cast<char>(c);
-    box.Set(all + "\r\n\t");
-    view.Render(box);
-    EXPECT_EQ(view.Bytes(), all + "\r\n\t");
-}
-
 // Line ends of another kind and a final CR stay, characters that cannot be stored and drops
-// change nothing, and an append after the user's input lands after it.
+// change nothing; appends are appended (a line end split between two stays one, the caret
+// stays) before and after the user's input.
 TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
     StorableTextGuard guard;
     QSignalSpy refused(&guard, &StorableTextGuard::Refused);
@@ -74,6 +49,9 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &dropped})
             QApplication::sendEvent(view.viewport(), event);
     };
+    std::string all; // every character there is
+    for (int c = 0x20; c <= 0xFF; ++c)
+        all += static_cast<char>(c);
     const struct {
         std::string before;
         int caret; // widget characters from the start; -1: the end
@@ -82,6 +60,7 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         int refusals;
     } rows[] = {
         {"AB\r", -1, [&] { type("x"); }, "ABx\r", 0},
+        {all, -1, [&] { type("x"); }, all + "x", 0},
         {"A\rB\nC\r\n", 3, [&] { type("x"); }, "A\rBx\nC\r\n", 0},
         {"A\rB", 1, [&] { QTest::keyClick(&view, Qt::Key_Return); }, "A\r\n\rB", 0},
         {"A\nB", 3, [&] { QTest::keyClick(&view, Qt::Key_Backspace); }, "A\n", 0},
@@ -90,7 +69,12 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         {"A\rB", -1, [&] { QApplication::clipboard()->setText("\u6ce8-1"), view.paste(); }, "A\rB",
          1},
         {"A\rB", 0, drop, "A\rB", 0},
-        {"AB", -1, [&] { type("c"), box.Append("D"), view.Render(box); }, "ABcD", 0},
+        {"AB\r", 1,
+         [&] {
+             box.Append("\nC"), view.Render(box), type("x");
+             box.Append("D"), view.Render(box);
+         },
+         "AxB\r\nCD", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.before + " -> " + row.after);
@@ -106,17 +90,7 @@ TEST_F(TextViewTest, OnlyWhatTheUserTypedChangesTheBytes) {
         EXPECT_EQ(box.text, row.after);
         EXPECT_EQ(refused.count(), row.refusals);
     }
-    EXPECT_EQ(view.toPlainText(), "ABcD");
-}
-
-TEST(TextPositionTest, WidgetCharactersMapToBytesWithALineEndCountingOne) {
-    const std::string text = "AB\r\nC\nD\rE";
-    for (const auto& [position, byte] : std::initializer_list<std::pair<std::size_t, std::size_t>>{
-             {0, 0}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}}) {
-        EXPECT_EQ(ByteOffsetOf(text, position), byte) << position;
-        EXPECT_EQ(PositionOf(text, byte), position) << byte;
-    }
-    EXPECT_EQ(ByteOffsetOf(text, 99), text.size());
+    EXPECT_EQ(view.toPlainText(), "AxB\nCD") << "no reload, the line end split stays one";
 }
 
 } // namespace

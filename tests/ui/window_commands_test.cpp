@@ -2,10 +2,6 @@
 
 #include "window_fixture.h"
 
-#include <QFileDialog>
-#include <QStatusBar>
-#include <QTimer>
-
 namespace orvane::ui_testing {
 namespace {
 
@@ -78,10 +74,6 @@ TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
             EXPECT_TRUE(Facts(window).contains(row.fact)) << Facts(window).toStdString();
         }
     }
-    MainWindow& window = StartedWithText();
-    const QString before = Facts(window);
-    window.Toolbar1_ButtonClick("Nothing");
-    EXPECT_EQ(Facts(window), before) << "an unknown key does nothing";
     EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
@@ -128,37 +120,6 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     run->port.port = 5;
     window.close();
     EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2") << "shut-down runs once";
-}
-
-// Answers the Save dialog once it is up with `name` (empty: Cancel); records its title.
-void AnswerSaveDialog(const QString& name, QString& title) {
-    QTimer::singleShot(0, [name, &title] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        title = dialog->windowTitle();
-        if (name.isEmpty())
-            return dialog->reject();
-        dialog->selectFile(name);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
-TEST_F(CommandTest, SaveAppendsTheShownTextToTheChosenFileAndKeepsItsFolder) {
-    MainWindow& window = Started();
-    run->win.Text1.Set("LEVEL -12 dB");
-    window.Render();
-    std::filesystem::create_directories(dir.path() / "out");
-    QString title;
-    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report").string()), title);
-    window.Toolbar1()->Button("Save")->trigger();
-    EXPECT_EQ(title, "Save As");
-    EXPECT_EQ(run->ws.SaveFolder, (dir.path() / "out").string() + "/");
-    // A name that already ends in .txt gets no second one, so it can be chosen again.
-    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report.TXT").string()), title);
-    window.Menus().mnuSaveAs->trigger();
-    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
-    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.TXT"), "LEVEL -12 dB\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "out"), {}), 2);
 }
 
 } // namespace

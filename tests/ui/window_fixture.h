@@ -108,9 +108,6 @@ class WindowTest : public ::testing::Test {
             QTest::mouseRelease(viewport, button, {}, at);
         }
     }
-    static void DoubleClickLine(MainWindow& window, int line) {
-        ClickLine(window, line, Qt::LeftButton, true);
-    }
 
     static QStringList Texts(const auto& widgets) {
         QStringList texts;
@@ -119,10 +116,7 @@ class WindowTest : public ::testing::Test {
         return texts;
     }
     static QStringList ListLines(MainWindow& window) {
-        QStringList lines;
-        for (int i = 0; i < window.List1()->count(); ++i)
-            lines << window.List1()->item(i)->text();
-        return lines;
+        return Texts(window.List1()->findItems("*", Qt::MatchWildcard));
     }
 
     // Types `text` key by key into `widget`, letters beyond ASCII included.

@@ -57,8 +57,8 @@ TEST_F(LifecycleTest, SavedReportsAreListedAtStartAndConnectKeepsWhatWasEditedBe
 
     MainWindow& window = Started();
     EXPECT_EQ(ListLines(window), QStringList{"WORKSPACE_12052026-010000AM"});
-    DoubleClickLine(window, 0);
-    DoubleClickLine(window, 1);
+    ClickLine(window, 0, Qt::LeftButton, true);
+    ClickLine(window, 1, Qt::LeftButton, true);
     EXPECT_EQ(window.Frame3()->Boxes()[0]->text(), "Acme");
     TextBoxView* text1 = window.Frame2()->Text1();
     text1->moveCursor(QTextCursor::End);
