@@ -1,4 +1,6 @@
-// Menu and toolbar commands reach their procedures, and the workspace commands reach the disk.
+// The window over the real disk: menu and toolbar commands reach their procedures, the
+// workspace commands and captures reach the disk at once, and settings written at exit are
+// read at the next start.
 
 #include "window_fixture.h"
 
@@ -7,6 +9,12 @@ namespace {
 
 class CommandTest : public WindowTest {
   protected:
+    // Bytes arriving on the line, announced as the port's ready-read signal does.
+    void Arrive(MainWindow& window, const std::string& bytes) {
+        run->port.incoming += bytes;
+        window.OnPortReadyRead();
+    }
+
     // A started window showing "AB", a line end and "SCREEN", with "SCR" selected (a line end
     // is one character in the widget and two bytes in the text), and "PASTED" on the clipboard.
     MainWindow& StartedWithText() {
@@ -77,10 +85,29 @@ TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
     EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
-// A refused Connect says why and keeps its dialog; New Workspace, the header's Save and Exit
-// file the workspace at once, Exit also removes the scratch document.
+// From a start on an index an earlier run left (listed and editable without the test set, the
+// edit filed until the list is used) through a refused and a good Connect, New Workspace and
+// the header's Save to Exit, which files the workspace and removes the scratch document.
 TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
+    const std::string record = DataPath("VESK/12052026-010100AM.txt").string();
+    std::filesystem::create_directories(DataPath("VESK"));
+    testing::WriteFile(record, "LEVEL\r\n");
+    testing::WriteFile(DataPath("VESK/VESK.ini"),
+                       "-\r\nWORKSPACE_12052026-010000AM\r\nAcme\r\n\r\n\r\n\r\n 1 " + record +
+                           "\r\n   RECORD:  12052026-010100AM\r\n#\r\n");
     MainWindow& window = Started();
+    EXPECT_EQ(ListLines(window), QStringList{"WORKSPACE_12052026-010000AM"});
+    ClickLine(window, 0, Qt::LeftButton, true);
+    ClickLine(window, 1, Qt::LeftButton, true);
+    EXPECT_EQ(window.Frame3()->Boxes()[0]->text(), "Acme");
+    TextBoxView* text1 = window.Frame2()->Text1();
+    text1->moveCursor(QTextCursor::End);
+    Type(text1, " -12 dB\u6ce8");
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote);
+    ClickLine(window, 0);
+    Type(text1, "XYZ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return testing::ReadFile(record) == "LEVEL -12 dB\r\n"; }));
+
     run->port.failOpen = true;
     window.Menus().mnuConnect->trigger();
     Press(window.Form3(), "cmdOK");
@@ -93,15 +120,15 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.Form3(), nullptr);
     EXPECT_EQ(run->locks.held, std::set<std::string>{DataPath("VESK/VESK.ini").string()});
+    EXPECT_EQ(ListLines(window).size(), 2) << "a fresh report for the captures";
+    EXPECT_EQ(testing::ReadFile(record), "LEVEL -12 dB\r\n");
     run->clock.now.minute = 58;
     window.Menus().mnuNewReport->trigger();
     EXPECT_NE(DataFile("VESK/VESK.ini").find("WORKSPACE_12052026-035851AM"), std::string::npos);
 
     const auto& boxes = window.Frame3()->Boxes();
     Type(boxes[0], "B\u00fcro AG");
-    Type(boxes[2], "\u6ce8\u6587-1");
-    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote)
-        << "what cannot be stored is refused at typing";
+    Type(boxes[2], "\u6ce8\u6587-1"); // what cannot be stored is refused at typing
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
     EXPECT_EQ(run->ws.ReportField[r][3], "-1");
@@ -120,6 +147,102 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     run->port.port = 5;
     window.close();
     EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2") << "shut-down runs once";
+}
+
+// Every record start is on disk at once; while the link is up, what the capture writes into
+// cannot be deleted; a lost link shows the link down.
+TEST_F(CommandTest, TextAndPictureBecomeRecordsShownAndFiledAndAreKeptUntilTheLinkIsDown) {
+    MainWindow& window = Started();
+    Arrive(window, "NOISE");
+    EXPECT_EQ(run->port.incoming, "") << "bytes without a capture are dropped";
+    EXPECT_EQ(window.List1()->count(), 0);
+    Connect(window);
+    Arrive(window, std::string("\x1b\x20\x09") + "LEVEL -12 dB\n");
+    // Shown by the coalesced render, without anyone asking for it.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window.Frame2()->Text1()->toPlainText().contains("LEVEL -12 dB"); }, 5000));
+    const QStringList lines = ListLines(window);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith("   RECORD:  ")) << lines[1].toStdString();
+    EXPECT_NE(DataFile("VESK/VESK.ini").find(lines[1].mid(12).toStdString() + ".txt"),
+              std::string::npos);
+
+    Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x03");
+    Arrive(window, std::string("\x00\xff\x00\x80", 4)); // split inside the block
+    window.Render();
+    const QImage shown = window.Frame2()->imgScreen()->grab().toImage();
+    EXPECT_TRUE(window.ProgressBar1()->isVisible());
+    EXPECT_EQ(shown.pixel(2, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(2, 1), qRgb(255, 255, 255));
+    ASSERT_EQ(window.List1()->count(), 3);
+    EXPECT_TRUE(ListLines(window).last().startsWith("   GRAPH:    "));
+
+    // The report receiving captures and the picture being drawn wait; the text record goes.
+    for (const auto& [line, linesAfter] : {std::pair{0, 3}, std::pair{2, 3}, std::pair{1, 2}}) {
+        SCOPED_TRACE(line);
+        run->dialogs.messages.clear();
+        ClickLine(window, line);
+        window.Menus().mnuRecordDelete->trigger();
+        EXPECT_EQ(window.List1()->count(), linesAfter);
+        EXPECT_EQ(run->dialogs.messages,
+                  (std::vector<std::string>(linesAfter == 3, "Disconnect first!")));
+    }
+    window.Toolbar1_ButtonClick("Target");
+    EXPECT_EQ(run->dialogs.messages.back(), "Disconnect first!");
+    EXPECT_FALSE(window.Form4()->isVisible());
+
+    run->dialogs.messages.clear();
+    window.OnLinkLost("the adapter was unplugged");
+    EXPECT_EQ(Texts(QList{window.StatusPanel(0), window.StatusPanel(1)}),
+              (QStringList{"Disconnected", "Serial Port : "}));
+    ASSERT_EQ(run->dialogs.messages.size(), 1U);
+    EXPECT_NE(run->dialogs.messages[0].find("the adapter was unplugged"), std::string::npos);
+    ClickLine(window, 0);
+    window.Menus().mnuRecordDelete->trigger();
+    EXPECT_EQ(window.List1()->count(), 0);
+
+    // Tarn pushes plain text.
+    ChooseTarget(window, 0);
+    Connect(window);
+    Arrive(window, "RESULT\r\n");
+    window.Render();
+    EXPECT_TRUE(window.Frame2()->Text1()->toPlainText().endsWith("RESULT\n"));
+    EXPECT_TRUE(ListLines(window).last().startsWith("   RECORD:  "));
+}
+
+TEST_F(CommandTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
+    // An index of a workspace this run never loads: the exit must not replace it.
+    const std::string index = "-\r\nWORKSPACE_12052026-034512AM\r\n\r\n\r\n\r\n\r\n#\r\n";
+    std::filesystem::create_directories(DataPath("TARN"));
+    testing::WriteFile(DataPath("TARN/TARN.ini"), index);
+    MainWindow& window = Started();
+    ChooseTarget(window, 0);
+    const QStringList english{"Company", "Technician", "Ticket/Order", "Comments"};
+    window.Menus().mnuLanguage->trigger();
+    Press(window.Form6(), "cmdOK");
+    EXPECT_EQ(Texts(window.Frame3()->Labels()), english) << "neither chosen on first use";
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    EXPECT_EQ(Texts(window.Frame3()->Labels()),
+              (QStringList{"Firma", "Techniker", "Auftrag", "Kommentar"}));
+    window.Menus().mnuLanguage->trigger();
+    EXPECT_TRUE(window.Form6()->Option2()->isChecked()) << "the last choice stays selected";
+    run->port.port = 3;
+    run->port.settings = "19200,E,7,1";
+    // The scratch document of another copy of the program is left alone.
+    testing::WriteFile(DataPath("temp.doc"), "another copy's, being written");
+    run->locks.heldElsewhere.insert(DataPath("temp.doc").string());
+    window.close();
+    EXPECT_TRUE(std::filesystem::exists(DataPath("temp.doc")));
+    EXPECT_FALSE(run->port.open);
+    EXPECT_EQ(QtSettingsStore().Read("TypeOfTarget", "LastTypeOfTarget"), " 2");
+    EXPECT_EQ(DataFile("TARN/TARN.ini"), index);
+
+    MainWindow& next = Started();
+    EXPECT_EQ(run->port.port, 3);
+    EXPECT_EQ(run->port.settings, "19200,e,7,1");
+    EXPECT_EQ(next.StatusPanel(2)->text(), "Target:Tarn/TarnX");
+    EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
+    EXPECT_EQ(Texts(next.Frame3()->Labels()), english) << "every start is English";
 }
 
 } // namespace
