@@ -10,8 +10,6 @@
 #include "ui/command_line.h"
 #include "ui/report_export.h"
 
-#include <QPainter>
-
 #include <filesystem>
 #include <map>
 
@@ -19,15 +17,6 @@ namespace orvane::ui_testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-QImage Graph() {
-    QImage image(537, 1000, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (int x = 0; x < 537; x += 3)
-        painter.drawLine(x, 500, x, 500 - (x * 7) % 400 + 200);
-    return image;
-}
 
 // Every file under a folder with its bytes, time and permissions: what "nothing written" means.
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
@@ -48,6 +37,8 @@ class ReportExportTest : public WindowTest {
         // As the older program wrote it: Windows paths, Latin-1 header fields, a record whose
         // file is gone and a picture document without a picture.
         fs::create_directories(DataPath("VESK"));
+        QImage graph(537, 1000, QImage::Format_RGB32); // a page and a half
+        graph.fill(Qt::black);
         testing::WriteFile(
             DataPath("VESK/VESK.ini"),
             "-\r\nSite \xc4\r\nM\xfcller GmbH\r\nJ. \xc5str\xf6m\r\n4711\r\nKabel \xb0"
@@ -60,7 +51,7 @@ class ReportExportTest : public WindowTest {
         testing::WriteFile(DataPath("VESK/12052026-035651AM.txt"),
                            "LEVEL -12.5 dBm \xb1 0.1\r\nSIGNAL OK\r\n");
         testing::WriteFile(DataPath("VESK/12052026-040112AM.doc"),
-                           MakePictureDocument(EncodePng(Graph())));
+                           MakePictureDocument(EncodePng(graph)));
         testing::WriteFile(DataPath("VESK/12052026-040113AM.doc"), "{\\rtf1}");
         fs::permissions(DataPath("VESK/VESK.ini"), fs::perms::owner_write,
                         fs::perm_options::remove);
