@@ -120,7 +120,8 @@ TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
     EXPECT_EQ(window.Frame2()->imgScreen()->Offset(), bar->singleStep() / 10);
 }
 
-// Every dialog of the window: Escape cancels it, Enter presses its default button, OK.
+// Every dialog of the window, opened by its menu entry and then by its toolbar button if it
+// has one: Escape cancels it, Enter presses its default button, OK.
 TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
     const auto shown = [this] {
         for (QDialog* dialog : window.findChildren<QDialog*>())
@@ -134,25 +135,29 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
                                "123"; // full length: no stamp
     const struct {
         QAction* MainMenus::*entry;
+        const char* button;
         std::function<void()> choose;
         std::function<bool()> applied; // the choice reached the window; none: nothing to see
     } dialogs[] = {
-        {&MainMenus::mnuLanguage, [&] { window.Form6()->Option2()->setChecked(true); },
+        {&MainMenus::mnuLanguage, nullptr, [&] { window.Form6()->Option2()->setChecked(true); },
          [&] { return window.Frame3()->Labels()[0]->text() == "Firma"; }},
-        {&MainMenus::mnuRecordRename,
+        {&MainMenus::mnuRecordRename, nullptr,
          [&] { Type(window.Form5()->findChild<QLineEdit*>("Text1"), FromCp1252(munich)); },
          [&] { return run->ws.ReportName[r2] == munich; }},
         // After Rename: the new family's own (empty) list replaces the one built here.
-        {&MainMenus::mnuTarget, [&] { window.Form4()->Option(2)->setChecked(true); },
+        {&MainMenus::mnuTarget, "Target", [&] { window.Form4()->Option(2)->setChecked(true); },
          [&] { return window.StatusPanel(2)->text() == "Target:Oru/Oru-c"; }},
-        {&MainMenus::mnuAbout, [] {}, nullptr},
-        {&MainMenus::mnuConnect, [] {}, [&] { return run->ws.Connected; }},
-        {&MainMenus::mnuPrintSetup, [] {}, nullptr},
+        {&MainMenus::mnuAbout, "Help", [] {}, nullptr},
+        {&MainMenus::mnuConnect, "Connect", [] {}, [&] { return run->ws.Connected; }},
+        {&MainMenus::mnuPrintSetup, nullptr, [] {}, nullptr},
     };
     for (const auto& d : dialogs) {
         SCOPED_TRACE((window.Menus().*d.entry)->text().toStdString());
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            (window.Menus().*d.entry)->trigger();
+            if (key == Qt::Key_Return && d.button)
+                window.Toolbar1()->Button(QString::fromLatin1(d.button))->trigger();
+            else
+                (window.Menus().*d.entry)->trigger();
             d.choose();
             QPointer<QDialog> dialog = shown();
             ASSERT_TRUE(dialog);
