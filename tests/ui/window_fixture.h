@@ -130,27 +130,4 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<ProgramRun> run;
 };
 
-// A started window listing two reports, the first holding two text records; all folded.
-class TwoReportWindowTest : public WindowTest {
-  protected:
-    static inline const QString Report1 = "WORKSPACE_12052026-010000AM";
-    static inline const QString Report2 = "WORKSPACE_12052026-020000AM";
-    static inline const QString Record1 = "   RECORD:  12052026-010100AM";
-    static inline const QString Record2 = "   RECORD:  12052026-010200AM";
-
-    TwoReportWindowTest() : window(Started()) {
-        r1 = ui_testing::AddReport(run->ws, run->win, Report1.toStdString());
-        for (const auto& [text, stamp] : {std::pair{"LEVEL -12 dB", "12052026-010100AM"},
-                                          std::pair{"LOSS 3 dB\r\nOK", "12052026-010200AM"}})
-            AddRecord(run->ws, r1, KindRecord, text, stamp,
-                      DataPath(run->ws.TargetDir + "/" + stamp + ".txt").string());
-        r2 = ui_testing::AddReport(run->ws, run->win, Report2.toStdString());
-        window.Render();
-    }
-
-    MainWindow& window;
-    int r1 = 0;
-    int r2 = 0;
-};
-
 } // namespace orvane::ui_testing

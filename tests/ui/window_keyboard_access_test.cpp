@@ -10,8 +10,24 @@
 namespace orvane::ui_testing {
 namespace {
 
-class KeyboardAccessTest : public TwoReportWindowTest {
+// A started window listing two reports, the first holding two text records; all folded.
+class KeyboardAccessTest : public WindowTest {
   protected:
+    static inline const QString Report1 = "WORKSPACE_12052026-010000AM";
+    static inline const QString Report2 = "WORKSPACE_12052026-020000AM";
+    static inline const QString Record1 = "   RECORD:  12052026-010100AM";
+    static inline const QString Record2 = "   RECORD:  12052026-010200AM";
+
+    KeyboardAccessTest() : window(Started()) {
+        r1 = AddReport(run->ws, run->win, Report1.toStdString());
+        for (const auto& [text, stamp] : {std::pair{"LEVEL -12 dB", "12052026-010100AM"},
+                                          std::pair{"LOSS 3 dB\r\nOK", "12052026-010200AM"}})
+            AddRecord(run->ws, r1, KindRecord, text, stamp,
+                      DataPath(run->ws.TargetDir + "/" + stamp + ".txt").string());
+        r2 = AddReport(run->ws, run->win, Report2.toStdString());
+        window.Render();
+    }
+
     // Moves the list's current line to `line` with the arrow keys.
     void GoToLine(int line) {
         window.List1()->setFocus();
@@ -19,6 +35,10 @@ class KeyboardAccessTest : public TwoReportWindowTest {
         for (int i = 0; i < line; ++i)
             QTest::keyClick(window.List1(), Qt::Key_Down);
     }
+
+    MainWindow& window;
+    int r1 = 0;
+    int r2 = 0;
 };
 
 // Each gesture acts on its line: a key on the current line, a click on the line clicked.
