@@ -63,9 +63,6 @@ class WindowTest : public ::testing::Test {
     std::filesystem::path DataPath(const std::string& relative) const {
         return dir.path() / "PLX" / relative;
     }
-    std::string DataFile(const std::string& relative) const {
-        return testing::ReadFile(DataPath(relative));
-    }
 
     // The window of a new run, started and shown.
     MainWindow& Started() {

@@ -116,17 +116,12 @@ TEST_F(KeyboardAccessTest, TabReadsTheWindowInOrderAndTypesNothing) {
         const QStringList order{view,    "List1", "Text3",     "Text4", "Text5",
                                 "Text6", "cmdOK", "cmdCancel", view};
         window.Frame2()->findChild<QWidget*>(view)->setFocus();
-        for (const auto& [key, modifiers, expected] :
-             {std::tuple{Qt::Key_Tab, Qt::NoModifier, order},
-              std::tuple{Qt::Key_Backtab, Qt::ShiftModifier,
-                         QStringList(order.rbegin(), order.rend())}}) {
-            QStringList visited{window.focusWidget()->objectName()};
-            for (int i = 1; i < order.size(); ++i) {
-                QTest::keyClick(window.focusWidget(), key, modifiers);
-                visited << window.focusWidget()->objectName();
-            }
-            EXPECT_EQ(visited, expected);
+        QStringList visited{view};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            visited << window.focusWidget()->objectName();
         }
+        EXPECT_EQ(visited, order);
     }
     EXPECT_TRUE(run->win.Text1.text.empty());
 
