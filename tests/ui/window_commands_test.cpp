@@ -16,6 +16,10 @@ class CommandTest : public WindowTest {
         window.OnPortReadyRead();
     }
 
+    bool IndexHas(const std::string& text) const {
+        return testing::ReadFile(DataPath("VESK/VESK.ini")).find(text) != std::string::npos;
+    }
+
     // A started window showing "AB", a line end and "SCREEN", with "SCR" selected (a line end
     // is one character in the widget and two bytes in the text), and "PASTED" on the clipboard.
     MainWindow& StartedWithText() {
@@ -108,8 +112,7 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     EXPECT_EQ(ListLines(window).size(), 2) << "a fresh report for the captures";
     run->clock.now.minute = 58;
     window.Menus().mnuNewReport->trigger();
-    EXPECT_NE(testing::ReadFile(DataPath("VESK/VESK.ini")).find("WORKSPACE_12052026-035851AM"),
-              std::string::npos);
+    EXPECT_TRUE(IndexHas("WORKSPACE_12052026-035851AM"));
 
     const auto& boxes = window.Frame3()->Boxes();
     Type(boxes[0], "B\u00fcro AG");
@@ -117,7 +120,7 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
     EXPECT_EQ(run->ws.ReportField[r][3], "-1");
-    EXPECT_NE(testing::ReadFile(DataPath("VESK/VESK.ini")).find("B\xFCro AG"), std::string::npos);
+    EXPECT_TRUE(IndexHas("B\xFCro AG"));
     window.Frame3()->cmdCancel()->click();
     EXPECT_EQ(Texts(boxes), (QStringList{"", "", "", ""}));
     EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG") << "Cancel empties the boxes alone";
@@ -128,8 +131,7 @@ TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
     window.Menus().mnuExit->trigger();
     EXPECT_FALSE(window.isVisible() || run->port.open);
     EXPECT_FALSE(std::filesystem::exists(DataPath("temp.doc")));
-    EXPECT_NE(testing::ReadFile(DataPath("VESK/VESK.ini")).find("WRITTEN AT EXIT"),
-              std::string::npos);
+    EXPECT_TRUE(IndexHas("WRITTEN AT EXIT"));
     run->port.port = 5;
     window.close();
     EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2") << "shut-down runs once";
@@ -150,9 +152,7 @@ TEST_F(CommandTest, TextAndPictureBecomeRecordsShownAndFiledAndAreKeptUntilTheLi
     const QStringList lines = ListLines(window);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].startsWith("   RECORD:  ")) << lines[1].toStdString();
-    EXPECT_NE(
-        testing::ReadFile(DataPath("VESK/VESK.ini")).find(lines[1].mid(12).toStdString() + ".txt"),
-        std::string::npos);
+    EXPECT_TRUE(IndexHas(lines[1].mid(12).toStdString() + ".txt"));
 
     Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x03");
     Arrive(window, std::string("\x00\xff\x00\x80", 4)); // split inside the block
