@@ -45,10 +45,10 @@ class KeyboardAccessTest : public WindowTest {
 TEST_F(KeyboardAccessTest, ListKeysDoWhatTheMouseDoes) {
     const QStringList all{Report1, Record1, Record2, Report2}, folded{Report1, Report2};
     const QString level = "LEVEL -12 dB", loss = "LOSS 3 dB\nOK";
-    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    const auto key = [this](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
         return [=, this](int line) {
             GoToLine(line);
-            QTest::keyClick(window.List1(), key, modifiers);
+            QTest::keyClick(window.List1(), pressed, modifiers);
         };
     };
     const auto click = [this](Qt::MouseButton button, bool twice = false) {
