@@ -1,7 +1,6 @@
 // The window over the real disk: menu and toolbar commands reach their procedures (those
-// that open a dialog: the keyboard test), the
-// workspace commands and captures reach the disk at once, and settings written at exit are
-// read at the next start.
+// that open a dialog: the keyboard test), the workspace commands and captures reach the disk
+// at once, and settings written at exit are read at the next start.
 
 #include "window_fixture.h"
 
