@@ -1,17 +1,24 @@
-// Menu and toolbar commands reach their procedures, and the workspace commands reach the disk.
+// The window over the real disk: menu and toolbar commands reach their procedures (those
+// that open a dialog: the keyboard test), the workspace commands and captures reach the disk
+// at once, and settings written at exit are read at the next start.
 
 #include "window_fixture.h"
-
-#include <QFileDialog>
-#include <QLabel>
-#include <QStatusBar>
-#include <QTimer>
 
 namespace orvane::ui_testing {
 namespace {
 
 class CommandTest : public WindowTest {
   protected:
+    // Bytes arriving on the line, announced as the port's ready-read signal does.
+    void Arrive(MainWindow& window, const std::string& bytes) {
+        run->port.incoming += bytes;
+        window.OnPortReadyRead();
+    }
+
+    bool IndexHas(const std::string& text) const {
+        return testing::ReadFile(DataPath("VESK/VESK.ini")).find(text) != std::string::npos;
+    }
+
     // A started window showing "AB", a line end and "SCREEN", with "SCR" selected (a line end
     // is one character in the widget and two bytes in the text), and "PASTED" on the clipboard.
     MainWindow& StartedWithText() {
@@ -28,20 +35,13 @@ class CommandTest : public WindowTest {
     }
 
     // What the window shows that a command may change.
-    QStringList Facts(MainWindow& w) {
-        QStringList facts;
-        for (QWidget* dialog :
-             std::initializer_list<QWidget*>{w.Form2(), w.Form3(), w.Form4(), w.Form5(), w.Form6()})
-            if (dialog && dialog->isVisible())
-                facts << dialog->objectName();
+    QString Facts(MainWindow& w) {
         const TextBoxView* text1 = w.Frame2()->Text1();
-        return facts << "lines " + ListLines(w).join(',')
-                     << "text " + text1->toPlainText() + ", clipboard " +
-                            QString::fromStdString(run->clipboard.Text())
-                     << "selected " + text1->textCursor().selectedText()
-                     << QStringLiteral("exports %1 %2")
-                            .arg(run->launcher.spreadsheetFiles.size())
-                            .arg(run->launcher.wordProcessorFiles.size());
+        return QStringLiteral("lines %1 / text %2, clipboard %3 / selected %4 / exports %5 %6")
+            .arg(ListLines(w).join(','), text1->toPlainText(),
+                 QString::fromStdString(run->clipboard.Text()), text1->textCursor().selectedText())
+            .arg(run->launcher.spreadsheetFiles.size())
+            .arg(run->launcher.wordProcessorFiles.size());
     }
 };
 
@@ -51,11 +51,6 @@ TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
         const char* button;
         const char* fact;
     } rows[] = {
-        {&MainMenus::mnuTarget, "Target", "Form4"},
-        {&MainMenus::mnuConnect, "Connect", "Form3"},
-        {&MainMenus::mnuLanguage, nullptr, "Form6"},
-        {&MainMenus::mnuAbout, "Help", "Form2"},
-        {&MainMenus::mnuRecordRename, nullptr, "Form5"},
         {&MainMenus::mnuNewReport, "New", "lines WORKSPACE_12052026-035651AM"},
         {&MainMenus::mnuExportToExcel, "EXCEL", "exports 1 0"},
         {&MainMenus::mnuExportToWord, "WORD", "exports 0 1"},
@@ -76,120 +71,135 @@ TEST_F(CommandTest, MenuAndToolbarCommandsReachTheirProcedures) {
                 window.Toolbar1()->Button(QString::fromLatin1(row.button))->trigger();
             else
                 (window.Menus().*row.entry)->trigger();
-            EXPECT_TRUE(Facts(window).contains(row.fact))
-                << Facts(window).join(" / ").toStdString();
+            EXPECT_TRUE(Facts(window).contains(row.fact)) << Facts(window).toStdString();
         }
     }
-    MainWindow& window = StartedWithText();
-    const QStringList before = Facts(window);
-    window.Toolbar1_ButtonClick("Nothing");
-    EXPECT_EQ(Facts(window), before) << "an unknown key does nothing";
-    EXPECT_TRUE(run->dialogs.messages.empty());
 }
 
-TEST_F(CommandTest, ConnectClosesItsDialogOnlyOnSuccessAndNewWorkspaceIsThenFiledAtOnce) {
+// From a start on an index an earlier run left (listed and editable without the test set, the
+// edit filed until the list is used) through a refused and a good Connect, New Workspace and
+// the header's Save to Exit, which files the workspace and removes the scratch document.
+TEST_F(CommandTest, WorkspaceCommandsFileTheWorkspaceAtOnce) {
+    const std::string record = DataPath("VESK/12052026-010100AM.txt").string();
+    std::filesystem::create_directories(DataPath("VESK"));
+    testing::WriteFile(record, "LEVEL\r\n");
+    testing::WriteFile(DataPath("VESK/VESK.ini"),
+                       "-\r\nWORKSPACE_12052026-010000AM\r\nAcme\r\n\r\n\r\n\r\n 1 " + record +
+                           "\r\n   RECORD:  12052026-010100AM\r\n#\r\n");
     MainWindow& window = Started();
+    EXPECT_EQ(ListLines(window), QStringList{"WORKSPACE_12052026-010000AM"});
+    ClickLine(window, 0, Qt::LeftButton, true);
+    ClickLine(window, 1, Qt::LeftButton, true);
+    EXPECT_EQ(window.Frame3()->Boxes()[0]->text(), "Acme");
+    TextBoxView* text1 = window.Frame2()->Text1();
+    text1->moveCursor(QTextCursor::End);
+    Type(text1, " -12 dB\u6ce8");
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote);
+    ClickLine(window, 0);
+    Type(text1, "XYZ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return testing::ReadFile(record) == "LEVEL -12 dB\r\n"; }));
+
     run->port.failOpen = true;
     window.Menus().mnuConnect->trigger();
     Press(window.Form3(), "cmdOK");
     EXPECT_EQ(run->dialogs.messages.size(), 1U) << "the user is told why";
-    ASSERT_NE(window.Form3(), nullptr);
-    EXPECT_TRUE(window.Form3()->isVisible());
-
+    ASSERT_TRUE(window.Form3() && window.Form3()->isVisible());
     run->port.failOpen = false;
     Press(window.Form3(), "cmdOK");
-    EXPECT_EQ(Panels(window), "Connected | Serial Port:Com 1 | Target:Vesk/VeskM");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.Form3(), nullptr);
+    EXPECT_EQ(Texts(QList{window.StatusPanel(0), window.StatusPanel(1)}),
+              (QStringList{"Connected", "Serial Port:Com 1"}));
+    EXPECT_EQ(ListLines(window).size(), 2) << "a fresh report for the captures";
     run->clock.now.minute = 58;
     window.Menus().mnuNewReport->trigger();
-    EXPECT_NE(DataFile("VESK/VESK.ini").find("WORKSPACE_12052026-035851AM"), std::string::npos);
+    EXPECT_TRUE(IndexHas("WORKSPACE_12052026-035851AM"));
 
-    window.Toolbar1_ButtonClick("Disconnect");
-    EXPECT_EQ(Panels(window), "Disconnected | Serial Port :  | Target:Vesk/VeskM");
-    EXPECT_FALSE(run->port.open);
-}
-
-TEST_F(CommandTest, HeaderSaveStoresTheBoxesIntoTheCurrentReportAndCancelEmptiesThem) {
-    MainWindow& window = Started();
-    Connect(window);
     const auto& boxes = window.Frame3()->Boxes();
     Type(boxes[0], "B\u00fcro AG");
-    Type(boxes[2], "\u6ce8\u6587-1");
-    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), NotStorableNote)
-        << "what cannot be stored is refused at typing";
-    Type(boxes[3], "no fault");
+    Type(boxes[2], "\u6ce8\u6587-1"); // what cannot be stored is refused at typing
     window.Frame3()->cmdOK()->click();
     const int r = run->ws.CurrentReport;
-    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
     EXPECT_EQ(run->ws.ReportField[r][3], "-1");
-    EXPECT_EQ(run->ws.ReportField[r][4], "no fault");
-    EXPECT_NE(DataFile("VESK/VESK.ini").find("B\xFCro AG"), std::string::npos);
-
+    EXPECT_TRUE(IndexHas("B\xFCro AG"));
     window.Frame3()->cmdCancel()->click();
     EXPECT_EQ(Texts(boxes), (QStringList{"", "", "", ""}));
-    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG");
+    EXPECT_EQ(run->ws.ReportField[r][1], "B\xFCro AG") << "Cancel empties the boxes alone";
+
+    testing::WriteFile(DataPath("temp.doc"), "left over");
+    run->ws.ReportField[r][4] = "WRITTEN AT EXIT";
+    run->port.port = 2;
+    window.Menus().mnuExit->trigger();
+    EXPECT_FALSE(window.isVisible() || run->port.open);
+    EXPECT_FALSE(std::filesystem::exists(DataPath("temp.doc")));
+    EXPECT_TRUE(IndexHas("WRITTEN AT EXIT"));
+    run->port.port = 5;
+    window.close();
+    EXPECT_EQ(QtSettingsStore().Read("CommPort", "LastCommPort"), "2") << "shut-down runs once";
 }
 
-TEST_F(CommandTest, AboutShowsTitleVersionAndEightSupportLinesUntilOk) {
+// Every record start is on disk at once; while the link is up, what the capture writes into
+// cannot be deleted; a lost link shows the link down.
+TEST_F(CommandTest, TextAndPictureBecomeRecordsShownAndFiledAndAreKeptUntilTheLinkIsDown) {
     MainWindow& window = Started();
-    run->ws.VersionLabel = "0.1.0";
-    window.Toolbar1_ButtonClick("Help");
-    AboutDialog* about = window.Form2();
-    EXPECT_FALSE(about->isModal());
-    EXPECT_EQ(about->windowTitle(), "About Kavrel");
-    QStringList labels;
-    for (const char* name : {"lblTitle", "lblVersion", "Label1"})
-        labels << about->findChild<QLabel*>(QString::fromLatin1(name))->text();
-    EXPECT_EQ(labels.mid(0, 2), (QStringList{"Orvane Reporter", "Version 0.1.0"}));
-    const QStringList support = labels[2].split(QLatin1Char('\n'));
-    EXPECT_EQ(support.size(), 9) << labels[2].toStdString();
-    EXPECT_EQ(support[0], "Support:");
-    for (const QString& line : support)
-        EXPECT_FALSE(line.isEmpty() || line.contains(QLatin1Char('\r'))) << line.toStdString();
+    Arrive(window, "NOISE");
+    EXPECT_EQ(run->port.incoming, "") << "bytes without a capture are dropped";
+    Connect(window);
+    Arrive(window, std::string("\x1b\x20\x09") + "LEVEL -12 dB\n");
+    // Shown by the coalesced render, without anyone asking for it.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window.Frame2()->Text1()->toPlainText().contains("LEVEL -12 dB"); }, 5000));
+    const QStringList lines = ListLines(window);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(IndexHas("\r\n" + lines[1].toStdString() + "\r\n")) << "filed at once";
 
-    Press(about, "Command1");
-    EXPECT_FALSE(about->isVisible());
-    window.Menus().mnuAbout->trigger();
-    EXPECT_TRUE(about->isVisible());
-}
-
-// Answers the Save dialog once it is up with `name` (empty: Cancel); records its title.
-void AnswerSaveDialog(const QString& name, QString& title) {
-    QTimer::singleShot(0, [name, &title] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        title = dialog->windowTitle();
-        if (name.isEmpty())
-            return dialog->reject();
-        dialog->selectFile(name);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
-TEST_F(CommandTest, SaveAppendsTheShownTextAndSaveAsKeepsTheTitleSaveSet) {
-    MainWindow& window = Started();
-    run->win.Text1.Set("LEVEL -12 dB");
+    Arrive(window, std::string("\x1b\x20\x0f") + "\x1b\x4b\x03");
+    Arrive(window, std::string("\x00\xff\x00\x80", 4)); // split inside the block
     window.Render();
-    std::filesystem::create_directories(dir.path() / "out");
-    QString title;
-    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report").string()), title);
-    window.Menus().mnuSave->trigger();
-    EXPECT_EQ(title, "Save As");
-    EXPECT_EQ(run->ws.SaveFolder, (dir.path() / "out").string() + "/");
-    // The Save button saves; Save As shows the title Save set last.
-    for (QAction* again : {window.Toolbar1()->Button("Save"), window.Menus().mnuSaveAs}) {
-        title.clear();
-        AnswerSaveDialog({}, title);
-        again->trigger();
-        EXPECT_EQ(title, "Save As") << again->text().toStdString();
+    const QImage shown = window.Frame2()->imgScreen()->grab().toImage();
+    EXPECT_TRUE(window.ProgressBar1()->isVisible());
+    EXPECT_EQ(shown.pixel(2, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(2, 1), qRgb(255, 255, 255));
+    ASSERT_EQ(window.List1()->count(), 3);
+    EXPECT_TRUE(ListLines(window).last().startsWith("   GRAPH:    "));
+
+    // The report receiving captures and the picture being drawn wait; the text record goes.
+    for (const auto& [line, linesAfter] : {std::pair{0, 3}, std::pair{2, 3}, std::pair{1, 2}}) {
+        SCOPED_TRACE(line);
+        run->dialogs.messages.clear();
+        ClickLine(window, line);
+        window.Menus().mnuRecordDelete->trigger();
+        EXPECT_EQ(window.List1()->count(), linesAfter);
+        EXPECT_EQ(run->dialogs.messages,
+                  (std::vector<std::string>(linesAfter == 3, "Disconnect first!")));
     }
-    // A name that already ends in .txt gets no second one, so it can be chosen again.
-    AnswerSaveDialog(QString::fromStdString((dir.path() / "out" / "report.TXT").string()), title);
-    window.Menus().mnuSave->trigger();
-    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.txt"), "LEVEL -12 dB\r\n");
-    EXPECT_EQ(testing::ReadFile(dir.path() / "out" / "report.TXT"), "LEVEL -12 dB\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "out"), {}), 2);
+    run->dialogs.messages.clear();
+    window.OnLinkLost("the adapter was unplugged");
+    EXPECT_EQ(Texts(QList{window.StatusPanel(0), window.StatusPanel(1)}),
+              (QStringList{"Disconnected", "Serial Port : "}));
+    ASSERT_EQ(run->dialogs.messages.size(), 1U);
+    EXPECT_NE(run->dialogs.messages[0].find("the adapter was unplugged"), std::string::npos);
+    ClickLine(window, 0);
+    window.Menus().mnuRecordDelete->trigger();
+    EXPECT_EQ(window.List1()->count(), 0);
+}
+
+TEST_F(CommandTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
+    MainWindow& window = Started();
+    ChooseTarget(window, 0);
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    run->port.port = 3;
+    run->port.settings = "19200,E,7,1";
+    // The scratch document of another copy of the program is left alone.
+    testing::WriteFile(DataPath("temp.doc"), "another copy's, being written");
+    run->locks.heldElsewhere.insert(DataPath("temp.doc").string());
+    window.close();
+    EXPECT_TRUE(std::filesystem::exists(DataPath("temp.doc")));
+
+    MainWindow& next = Started();
+    EXPECT_EQ(run->port.port, 3);
+    EXPECT_EQ(run->port.settings, "19200,e,7,1");
+    EXPECT_EQ(next.StatusPanel(2)->text(), "Target:Tarn/TarnX");
+    EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
+    EXPECT_EQ(next.Frame3()->Labels()[0]->text(), "Company") << "every start is English";
 }
 
 } // namespace

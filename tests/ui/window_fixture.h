@@ -16,7 +16,9 @@
 #include "ui/main_window.h"
 #include "workspace/disk_file_system.h"
 
+#include <QLabel>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -61,9 +63,6 @@ class WindowTest : public ::testing::Test {
     std::filesystem::path DataPath(const std::string& relative) const {
         return dir.path() / "PLX" / relative;
     }
-    std::string DataFile(const std::string& relative) const {
-        return testing::ReadFile(DataPath(relative));
-    }
 
     // The window of a new run, started and shown.
     MainWindow& Started() {
@@ -94,15 +93,6 @@ class WindowTest : public ::testing::Test {
         Press(window.Form6(), "cmdOK");
     }
 
-    int AddReport(const std::string& name) {
-        return ui_testing::AddReport(run->ws, run->win, name);
-    }
-    int AddRecord(int r, std::int16_t kind, const std::string& text, const std::string& stamp) {
-        const std::string file = stamp + (kind == KindGraph ? ".doc" : ".txt");
-        return ui_testing::AddRecord(run->ws, r, kind, text, stamp,
-                                     DataPath(run->ws.TargetDir + "/" + file).string());
-    }
-
     // A click on list line `line`; a double click is made as a user makes it: press, release,
     // double click, release (QTest's double click is the double-click event alone).
     static void ClickLine(MainWindow& window, int line, Qt::MouseButton button = Qt::LeftButton,
@@ -115,9 +105,6 @@ class WindowTest : public ::testing::Test {
             QTest::mouseRelease(viewport, button, {}, at);
         }
     }
-    static void DoubleClickLine(MainWindow& window, int line) {
-        ClickLine(window, line, Qt::LeftButton, true);
-    }
 
     static QStringList Texts(const auto& widgets) {
         QStringList texts;
@@ -125,15 +112,8 @@ class WindowTest : public ::testing::Test {
             texts << widget->text();
         return texts;
     }
-    static QString Panels(MainWindow& window) {
-        return window.StatusPanel(0)->text() + " | " + window.StatusPanel(1)->text() + " | " +
-               window.StatusPanel(2)->text();
-    }
     static QStringList ListLines(MainWindow& window) {
-        QStringList lines;
-        for (int i = 0; i < window.List1()->count(); ++i)
-            lines << window.List1()->item(i)->text();
-        return lines;
+        return Texts(window.List1()->findItems("*", Qt::MatchWildcard));
     }
 
     // Types `text` key by key into `widget`, letters beyond ASCII included.
@@ -145,27 +125,6 @@ class WindowTest : public ::testing::Test {
     testing::TempDir dir;
     testing::ScopedEnv configHome{"XDG_CONFIG_HOME", (dir.path() / "config").string().c_str()};
     std::unique_ptr<ProgramRun> run;
-};
-
-// A started window listing two reports, the first holding two text records; all folded.
-class TwoReportWindowTest : public WindowTest {
-  protected:
-    static inline const QString Report1 = "WORKSPACE_12052026-010000AM";
-    static inline const QString Report2 = "WORKSPACE_12052026-020000AM";
-    static inline const QString Record1 = "   RECORD:  12052026-010100AM";
-    static inline const QString Record2 = "   RECORD:  12052026-010200AM";
-
-    TwoReportWindowTest() : window(Started()) {
-        r1 = AddReport(Report1.toStdString());
-        AddRecord(r1, KindRecord, "LEVEL -12 dB", "12052026-010100AM");
-        AddRecord(r1, KindRecord, "LOSS 3 dB\r\nOK", "12052026-010200AM");
-        r2 = AddReport(Report2.toStdString());
-        window.Render();
-    }
-
-    MainWindow& window;
-    int r1 = 0;
-    int r2 = 0;
 };
 
 } // namespace orvane::ui_testing
