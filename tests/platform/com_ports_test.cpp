@@ -9,72 +9,54 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
 
-class ComPortsTest : public ::testing::Test {
-  protected:
-    ComPortsTest() {
-        fs::create_directories(places_.deviceFolder);
-        fs::create_directories(places_.portsFolder);
-        for (const char* device : {"ttyS1", "ttyS0", "ttyUSB10", "ttyUSB2", "ttyACM0", "ttyUSB0",
-                                   "tty0", "ttyS", "ttySx1", "console"})
-            testing::WriteFile(places_.deviceFolder / device, "");
-    }
-    std::string Device(const char* name) const { return (places_.deviceFolder / name).string(); }
-    std::string Entry(const char* name) const { return (places_.portsFolder / name).string(); }
+// COM numbers in a ports folder and a device folder of the test's own.
+TEST(ComPortsTest, ALinkOrDeviceInThePortsFolderWinsOverTheDefaultList) {
+    const testing::TempDir temp;
+    const ComPortPlaces places{temp.path() / "Kavrel" / "ports", temp.path() / "dev"};
+    fs::create_directories(places.deviceFolder);
+    fs::create_directories(places.portsFolder);
+    for (const char* device : {"ttyS1", "ttyS0", "ttyUSB10", "ttyUSB2", "ttyACM0", "ttyUSB0",
+                               "tty0", "ttyS", "ttySx1", "console"})
+        testing::WriteFile(places.deviceFolder / device, "");
+    const auto device = [&](const char* name) { return (places.deviceFolder / name).string(); };
+    EXPECT_EQ(DefaultDeviceList(places.deviceFolder),
+              (std::vector{device("ttyUSB0"), device("ttyUSB2"), device("ttyUSB10"),
+                           device("ttyACM0"), device("ttyS0"), device("ttyS1")}));
+    EXPECT_EQ(ResolveComPort(0, places).source, ComPortSource::None);
 
-    TempDir temp_;
-    ComPortPlaces places_{temp_.path() / "Kavrel" / "ports", temp_.path() / "dev"};
-    std::string error_;
-};
+    std::string error;
+    ASSERT_TRUE(PointComPortAt(1, "/dev/pts/9", error, places)) << error;
+    ASSERT_TRUE(PointComPortAt(1, "/dev/ttyACM1", error, places)) << error; // replaces it
+    fs::create_symlink("../../dev/ttyS1", places.portsFolder / "COM4");     // from the ports folder
+    testing::WriteFile(places.portsFolder / "COM2", "");
+    const std::pair<int, std::string> described[] = {
+        // A link needs no device behind it, so that the open can name what is missing.
+        {1, "COM 1 -> /dev/ttyACM1 (link)"},
+        {2, "COM 2 -> " + (places.portsFolder / "COM2").string() + " (device)"},
+        {3, "COM 3 -> " + device("ttyUSB10") + " (default)"},
+        {4, "COM 4 -> " + device("ttyS1") + " (link)"},
+        {5, "COM 5 -> " + device("ttyS0") + " (default)"},
+        {7, "COM 7 -> no device (link one as " + (places.portsFolder / "COM7").string() + ")"},
+    };
+    for (const auto& [number, description] : described)
+        EXPECT_EQ(DescribeComPort(number, places), description);
 
-TEST_F(ComPortsTest, WithoutLinksNumbersFollowTheDefaultList) {
-    EXPECT_EQ(DefaultDeviceList(places_.deviceFolder),
-              (std::vector<std::string>{Device("ttyUSB0"), Device("ttyUSB2"), Device("ttyUSB10"),
-                                        Device("ttyACM0"), Device("ttyS0"), Device("ttyS1")}));
-    EXPECT_EQ(DescribeComPort(1, places_), "COM 1 -> " + Device("ttyUSB0") + " (default)");
-    EXPECT_EQ(DescribeComPort(5, places_), "COM 5 -> " + Device("ttyS0") + " (default)");
-    EXPECT_EQ(DescribeComPort(7, places_),
-              "COM 7 -> no device (link one as " + Entry("COM7") + ")");
-    EXPECT_EQ(ResolveComPort(0, places_).source, ComPortSource::None);
+    EXPECT_FALSE(PointComPortAt(1, "ttyUSB0", error, places));
+    EXPECT_NE(error.find("full path"), std::string::npos) << error;
+    EXPECT_FALSE(PointComPortAt(0, "/dev/ttyUSB0", error, places));
+    EXPECT_FALSE(PointComPortAt(256, "/dev/ttyUSB0", error, places));
+    EXPECT_NE(error.find("from 1 to 255"), std::string::npos) << error;
+    fs::create_directories(places.portsFolder / "COM5");
+    EXPECT_FALSE(PointComPortAt(5, "/dev/ttyUSB0", error, places));
+    EXPECT_NE(error.find("is a folder"), std::string::npos) << error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(places.portsFolder), fs::directory_iterator()),
+              4)
+        << "COM1, COM2, COM4, COM5: nothing left behind";
 }
 
-TEST_F(ComPortsTest, ALinkWinsOverTheDefaultListAndPointingAgainReplacesIt) {
-    ASSERT_TRUE(PointComPortAt(1, "/dev/pts/9", error_, places_)) << error_;
-    EXPECT_EQ(ResolveComPort(1, places_).source, ComPortSource::Link);
-    EXPECT_EQ(DescribeComPort(1, places_), "COM 1 -> /dev/pts/9 (link)");
-    EXPECT_EQ(ResolveComPort(2, places_).devicePath, Device("ttyUSB2"));
-
-    ASSERT_TRUE(PointComPortAt(1, "/dev/ttyACM1", error_, places_)) << error_;
-    EXPECT_EQ(DescribeComPort(1, places_), "COM 1 -> /dev/ttyACM1 (link)")
-        << "a link needs no device behind it, so that the open can name what is missing";
-    EXPECT_EQ(std::distance(fs::directory_iterator(places_.portsFolder), fs::directory_iterator()),
-              1)
-        << "nothing left behind";
-}
-
-TEST_F(ComPortsTest, ARelativeLinkStartsAtThePortsFolderAndADeviceNodeIsUsedItself) {
-    fs::create_symlink("../../dev/ttyS1", places_.portsFolder / "COM4");
-    EXPECT_EQ(DescribeComPort(4, places_), "COM 4 -> " + Device("ttyS1") + " (link)");
-    testing::WriteFile(places_.portsFolder / "COM2", "");
-    EXPECT_EQ(DescribeComPort(2, places_), "COM 2 -> " + Entry("COM2") + " (device)");
-}
-
-TEST_F(ComPortsTest, PointingRefusesRelativePathsFoldersAndNumbersOutOfRange) {
-    EXPECT_FALSE(PointComPortAt(1, "ttyUSB0", error_, places_));
-    EXPECT_NE(error_.find("full path"), std::string::npos) << error_;
-    EXPECT_FALSE(PointComPortAt(0, "/dev/ttyUSB0", error_, places_));
-    EXPECT_FALSE(PointComPortAt(256, "/dev/ttyUSB0", error_, places_));
-    EXPECT_NE(error_.find("from 1 to 255"), std::string::npos) << error_;
-    fs::create_directories(places_.portsFolder / "COM5");
-    EXPECT_FALSE(PointComPortAt(5, "/dev/ttyUSB0", error_, places_));
-    EXPECT_NE(error_.find("is a folder"), std::string::npos) << error_;
-    EXPECT_EQ(std::distance(fs::directory_iterator(places_.portsFolder), fs::directory_iterator()),
-              1);
-}
-
-TEST(ComPortPlacesTest, PortsFolderFollowsAnAbsoluteXdgConfigHomeAndElseHome) {
-    TempDir temp;
+TEST(ComPortsTest, PortsFolderFollowsAnAbsoluteXdgConfigHomeAndElseHome) {
+    const testing::TempDir temp;
     const testing::ScopedEnv home("HOME", temp.str().c_str());
     const fs::path fromHome = temp.path() / ".config/Kavrel/ports";
     const std::pair<const char*, fs::path> rows[] = {

@@ -1,13 +1,19 @@
-// The port without a device behind it: settings, COM numbers, failed opens, and the
-// undoing of the line marks on what a device sends.
+// The serial port: its settings, the undoing of the line marks, failed opens, and the port on
+// a pseudo-terminal whose far end the test writes (POSIX only).
 
+#include "platform/com_ports.h"
 #include "platform/qt_serial_port.h"
 
 #include "support/fakes.h"
+#include "support/qt_application.h"
 #include "support/scoped_env.h"
 
+#include <QEventLoop>
+#include <QTimer>
+#include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -16,14 +22,14 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
+constexpr int HangGuardMs = 20000;
+
 TEST(SerialPortSettingsTest, ReadBackWithTheParityInLowerCaseAndRefusedOnesSayWhy) {
     QtSerialPort port;
     EXPECT_EQ(port.Settings(), "9600,n,8,1");
-    const std::pair<const char*, const char*> kept[] = {
-        {"4800,o,5,1", "4800,o,5,1"},
-        {" 38400 , N , 8 , 1 ", "38400,n,8,1"},
-        {"19200,E,7,2", "19200,e,7,2"},
-    };
+    const std::pair<const char*, const char*> kept[] = {{"4800,o,5,1", "4800,o,5,1"},
+                                                        {" 38400 , N , 8 , 1 ", "38400,n,8,1"},
+                                                        {"19200,E,7,2", "19200,e,7,2"}};
     for (const auto& [settings, readBack] : kept) {
         EXPECT_TRUE(port.SetSettings(settings)) << settings;
         EXPECT_EQ(port.Settings(), readBack);
@@ -39,8 +45,7 @@ TEST(SerialPortSettingsTest, ReadBackWithTheParityInLowerCaseAndRefusedOnesSayWh
         {"9600,N,8,1.5", "must be 1 or 2"},
         {"9600,N,8", "such as 9600,N,8,1"},
         {"9600,N,8,1,1", "such as 9600,N,8,1"},
-        {"", "such as 9600,N,8,1"},
-    };
+        {"", "such as 9600,N,8,1"}};
     for (const auto& [settings, reason] : refused) {
         EXPECT_FALSE(port.SetSettings(settings)) << settings;
         EXPECT_NE(port.LastError().find(reason), std::string::npos)
@@ -49,10 +54,7 @@ TEST(SerialPortSettingsTest, ReadBackWithTheParityInLowerCaseAndRefusedOnesSayWh
     }
     ASSERT_TRUE(port.SetSettings("1200,N,8,1"));
     EXPECT_EQ(port.LastError(), "");
-}
 
-TEST(SerialPortSettingsTest, PortNumbersOutOfRangeAreRefusedAndThePreviousOneStays) {
-    QtSerialPort port;
     ASSERT_TRUE(port.SetCommPort(6));
     EXPECT_FALSE(port.SetCommPort(0));
     EXPECT_FALSE(port.SetCommPort(256));
@@ -84,19 +86,26 @@ TEST(LineMarkDecoderTest, UndoesTheMarksAlsoWhenCutBetweenReads) {
         EXPECT_EQ(decoded, data) << what;
         EXPECT_EQ(counted, breaks) << what;
     }
-}
-
-TEST(LineMarkDecoderTest, ResetForgetsAHalfMark) {
     LineMarkDecoder decoder;
     std::string bytes;
     decoder.Decode("\xFF", bytes);
-    decoder.Reset();
+    decoder.Reset(); // forgets the half mark
     decoder.Decode("\xFF\xFFZ", bytes);
     EXPECT_EQ(bytes, "\xFFZ");
 }
 
-class SerialPortOpenFailureTest : public ::testing::Test {
+// A port whose COM numbers are linked in a ports folder of the test's own.
+class SerialPortTest : public ::testing::Test {
   protected:
+    void SetUp() override {
+        ASSERT_TRUE(testing::EnsureQtApplication());
+        QObject::connect(&port_, &QtSerialPort::breakReceived, [this] { ++breaks_; });
+        QObject::connect(&port_, &QtSerialPort::linkLost, [this](const QString& reason) {
+            ++linkLosses_;
+            lossReason_ = reason.toStdString();
+        });
+    }
+
     // The message of a failed open of COM<number>, linked to `device` unless that is empty.
     std::string OpenFailure(int number, const fs::path& device = {}) {
         if (!device.empty()) {
@@ -113,9 +122,12 @@ class SerialPortOpenFailureTest : public ::testing::Test {
     testing::ScopedEnv xdg_{"XDG_CONFIG_HOME", config_.str().c_str()};
     fs::path portsFolder_ = config_.path() / "Kavrel" / "ports";
     QtSerialPort port_;
+    int breaks_ = 0;
+    int linkLosses_ = 0;
+    std::string lossReason_;
 };
 
-TEST_F(SerialPortOpenFailureTest, EachFailureSaysWhatIsWrongAndWhatToDo) {
+TEST_F(SerialPortTest, EachFailedOpenSaysWhatIsWrongAndWhatToDo) {
     const auto hint = [&](const std::string& com) {
         return "Plug the adapter in, or map COM " + com +
                " to an existing device: ln -sf /dev/ttyUSB0 " +
@@ -128,20 +140,113 @@ TEST_F(SerialPortOpenFailureTest, EachFailureSaysWhatIsWrongAndWhatToDo) {
     testing::WriteFile(notAPort, "text");
     const std::string refused = OpenFailure(4, notAPort);
     EXPECT_TRUE(refused.starts_with("Cannot open " + notAPort.string() + " (COM 4): ")) << refused;
-}
 
-TEST_F(SerialPortOpenFailureTest, PermissionDeniedTellsWhichGroupToJoin) {
     if (::geteuid() == 0)
-        GTEST_SKIP() << "root opens any device";
+        GTEST_SKIP() << "root opens any device, so no permission is denied";
     const fs::path locked = config_.path() / "ttyLOCKED";
     testing::WriteFile(locked, "");
     fs::permissions(locked, fs::perms::none);
     const std::string denied = OpenFailure(5, locked);
-    EXPECT_NE(
-        denied.find("Permission denied on " + locked.string() + ". Add your user to the group '"),
-        std::string::npos)
+    EXPECT_TRUE(denied.starts_with("Permission denied on " + locked.string() +
+                                   ". Add your user to the group '") &&
+                denied.ends_with("$USER) and log in again."))
         << denied;
-    EXPECT_NE(denied.find("$USER) and log in again."), std::string::npos) << denied;
+}
+
+// The port open on COM 9, a pseudo-terminal whose far end the test writes.
+class SerialPortPtyTest : public SerialPortTest {
+  protected:
+    void SetUp() override {
+        SerialPortTest::SetUp();
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        char name[128];
+        ASSERT_TRUE(master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 &&
+                    ::ptsname_r(master_, name, sizeof name) == 0);
+        device_ = name;
+        std::string error;
+        ASSERT_TRUE(PointComPortAt(9, device_, error)) << error;
+        ASSERT_TRUE(port_.SetCommPort(9));
+        port_.SetRts(true); // a pseudo-terminal has no RTS line; that must not fail the open
+        ASSERT_TRUE(port_.Open()) << port_.LastError();
+        line_ = port_.findChild<QSerialPort*>();
+        ASSERT_NE(line_, nullptr);
+    }
+    void TearDown() override { CloseFarEnd(); }
+
+    // Writes the far end and waits until the port holds `bytes` more.
+    void Send(const std::string& bytes) {
+        const std::size_t expected = port_.InBufferCount() + bytes.size();
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return port_.InBufferCount() >= expected; }, HangGuardMs));
+    }
+    void CloseFarEnd() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+
+    int master_ = -1;
+    std::string device_;
+    const QSerialPort* line_ = nullptr;
+};
+
+TEST_F(SerialPortPtyTest, ReadsTheAskedCountDiscardsTheRestAndReceivesAgainAfterAReopen) {
+    Send("ABCDEFGH");
+    EXPECT_EQ(port_.Read(1), "A");
+    EXPECT_EQ(port_.Read(3), "BCD");
+    EXPECT_EQ(port_.InBufferCount(), 4u);
+    port_.DiscardInput();
+    EXPECT_EQ(port_.InBufferCount(), 0u);
+    Send("XY");
+    EXPECT_EQ(port_.Read(5), "XY");
+    EXPECT_EQ(port_.Read(), "");
+    EXPECT_FALSE(port_.SetCommPort(2)) << "the number cannot change while open";
+    EXPECT_EQ(port_.CommPort(), 9);
+
+    // A pseudo-terminal stays at 8 data bits without parity, whatever is asked; that must
+    // not keep it from opening.
+    port_.Close();
+    ASSERT_TRUE(port_.SetSettings("4800,E,7,1"));
+    ASSERT_TRUE(port_.Open()) << port_.LastError();
+    EXPECT_EQ(line_->baudRate(), 4800);
+    ASSERT_TRUE(port_.SetSettings("19200,O,5,2")) << port_.LastError();
+    EXPECT_EQ(line_->baudRate(), 19200);
+    EXPECT_EQ(line_->stopBits(), QSerialPort::TwoStop);
+    ASSERT_TRUE(port_.SetSettings("9600,E,8,1")) << port_.LastError();
+    // Every byte value arrives unchanged; FF 00 00 must not pass for a break after the parity
+    // was set again.
+    std::string bytes = "\xFF\x00\x00"s;
+    for (int value = 255; value >= 0; --value)
+        bytes += static_cast<char>(value);
+    Send(bytes);
+    EXPECT_EQ(port_.Read(), bytes);
+    EXPECT_EQ(breaks_, 0);
+}
+
+// Runs the event loop flat out (QTest's waits sleep between turns, which would hide a storm
+// of notifications) until the port reports a lost link, or for `milliseconds` at most.
+void RunEventLoop(QtSerialPort& port, int milliseconds) {
+    QEventLoop loop;
+    QObject::connect(&port, &QtSerialPort::linkLost, &loop, &QEventLoop::quit);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+TEST_F(SerialPortPtyTest, FarEndGoneClosesThePortAndReportsTheLossOnce) {
+    int readErrors = 0;
+    QObject::connect(line_, &QSerialPort::errorOccurred, [&](QSerialPort::SerialPortError error) {
+        readErrors += error == QSerialPort::ReadError;
+    });
+    CloseFarEnd();
+    RunEventLoop(port_, HangGuardMs);
+    ASSERT_EQ(linkLosses_, 1);
+    RunEventLoop(port_, 300); // a second report, or a storm of read errors, would show here
+    EXPECT_EQ(linkLosses_, 1);
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_LT(readErrors, 100);
+    EXPECT_TRUE(lossReason_.starts_with("The serial device " + device_ + " (COM 9) "))
+        << lossReason_;
 }
 
 } // namespace

@@ -1,0 +1,287 @@
+// File > Print and a report's document, printed into PDF files that Poppler's tools read back.
+
+#include "platform/cp1252.h"
+#include "platform/png_codec.h"
+#include "platform/printing.h"
+#include "platform/report_rendering.h"
+#include "support/fakes.h"
+#include "support/poppler.h"
+#include "support/qt_application.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPainter>
+
+#include <functional>
+
+namespace orvane {
+namespace {
+
+// Blanks do not matter when text is read back.
+QString Words(const QString& text) {
+    return text.simplified();
+}
+
+bool SameDots(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((qGray(a.pixel(x, y)) < 128) != (qGray(b.pixel(x, y)) < 128))
+                return false;
+    return true;
+}
+
+class PrintTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
+    void SetUp() override {
+        if (!testing::HasPoppler())
+            GTEST_SKIP() << "poppler tools are not installed";
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    // Prints what the window shows: the picture when there is one, else Text1.
+    void Print(const std::string& text, const QImage& picture = {}) {
+        WindowState win;
+        win.Text1.Set(text);
+        win.imgScreenVisible = !picture.isNull();
+        PrintShownRecord(printer, win, picture, dialogs);
+    }
+    // The page at 96 dpi, one dot per picture pixel.
+    QImage Page() const {
+        const QString stem = QString::fromStdString((dir.path() / "page").string());
+        testing::Poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, stem});
+        return QImage(stem + ".png");
+    }
+    static bool IsDark(const QImage& page, QPoint at) { return qGray(page.pixel(at)) < 64; }
+
+    testing::TempDir dir;
+    QString pdf = QString::fromStdString((dir.path() / "job.pdf").string());
+    QPrinter printer{QPrinter::HighResolution};
+    testing::FakeDialogs dialogs;
+};
+
+TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeedsWrappingWideLines) {
+    EXPECT_EQ(PrintLines("A\r\nB\nC\rD", 80), (QStringList{"A", "B", "C", "D"}));
+    EXPECT_EQ(PrintLines("A\r\n\r\nB\r\n", 80), (QStringList{"A", "", "B"}));
+    EXPECT_EQ(PrintLines("", 80), QStringList{});
+    EXPECT_EQ(PrintLines("\r\n", 80), QStringList{""});
+    EXPECT_EQ(PrintLines("abcdefgh", 3), (QStringList{"abc", "def", "gh"}));
+    EXPECT_EQ(PrintLines("a\tb\t", 80), QStringList{"a       b       "});
+    EXPECT_EQ(PrintLines("\xe9t\xe9", 80), QStringList{QString::fromUtf8("été")});
+
+    std::string wide;
+    for (int i = 0; i < 30; ++i)
+        wide += "ABCDEFGHI" + std::to_string(i % 10);
+    std::string text = wide + "\r\n";
+    for (int i = 1; i <= 200; ++i)
+        text += "LINE " + std::to_string(i) + "  LEVEL -12.5 dB\r\n";
+    Print(text);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const QStringList pages = testing::PdfPages(pdf);
+    ASSERT_GE(pages.size(), 3) << "200 lines of 10 pt do not fit on two A4 pages";
+    ASSERT_LE(pages.size(), 5);
+    QString wrapped = pages.front().left(pages.front().indexOf(QLatin1String("LINE 1")));
+    EXPECT_GE(wrapped.count(QLatin1Char('\n')), 3) << "300 characters need several lines";
+    EXPECT_EQ(wrapped.remove(QRegularExpression(QStringLiteral("\\s"))),
+              QString::fromStdString(wide));
+    const QString all = pages.join(QLatin1Char('\n'));
+    qsizetype at = 0;
+    for (int i = 1; i <= 200; ++i) {
+        at = all.indexOf(QRegularExpression(QStringLiteral("LINE %1\\s+LEVEL -12\\.5 dB").arg(i)),
+                         at);
+        ASSERT_GE(at++, 0) << "line " << i << " missing or out of order";
+    }
+    EXPECT_TRUE(pages.back().contains(QLatin1String("LINE 200")));
+}
+
+TEST_F(PrintTest, PrintsText2WhenText1IsHiddenAndNothingWhenBothAre) {
+    WindowState win;
+    win.Text1.visible = false;
+    win.Text2.Set("SECOND BOX");
+    PrintShownRecord(printer, win, QImage(), dialogs);
+    EXPECT_FALSE(QFile::exists(pdf)) << "no page at all";
+    win.Text2.visible = true;
+    PrintShownRecord(printer, win, QImage(), dialogs);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(testing::PdfPages(pdf).join(QString()).trimmed(), QStringLiteral("SECOND BOX"));
+}
+
+TEST_F(PrintTest, PrintsAPictureAtItsOwnSizeAtTheTopLeftOrShrunkToFitThePage) {
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(0, 0, 60, 50, Qt::black);
+    Print("not printed", picture);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(testing::PdfImageList(pdf).join('\n').contains("200   100"));
+    EXPECT_TRUE(testing::PdfPages(pdf).join(QString()).trimmed().isEmpty()) << "no text";
+    const QRect printable = printer.pageLayout().paintRectPixels(96);
+    const QPoint origin = printable.topLeft();
+    QImage page = Page();
+    EXPECT_TRUE(IsDark(page, origin + QPoint(2, 2)));
+    EXPECT_TRUE(IsDark(page, origin + QPoint(57, 47)));
+    EXPECT_FALSE(IsDark(page, origin + QPoint(63, 10))) << "the black part is 60 pixels wide";
+    EXPECT_FALSE(IsDark(page, origin + QPoint(10, 53))) << "and 50 pixels high";
+
+    QImage large(2000, 3000, QImage::Format_RGB32);
+    large.fill(Qt::black);
+    Print("", large);
+    page = Page();
+    EXPECT_TRUE(IsDark(page, origin + QPoint(5, printable.height() - 5))) << "reaches the bottom";
+    EXPECT_FALSE(IsDark(page, printable.bottomLeft() + QPoint(5, 8))) << "but not beyond";
+    EXPECT_FALSE(IsDark(page, printable.topRight() + QPoint(-5, 5))) << "keeping the aspect ratio";
+}
+
+TEST_F(PrintTest, EveryFailureAsksForAPrinter) {
+    QPrinter missing;
+    missing.setPrinterName(QStringLiteral("no printer of this name"));
+    WindowState win;
+    win.Text1.Set("text");
+    PrintShownRecord(missing, win, QImage(), dialogs);
+    win.Text1.visible = false; // nothing to print
+    PrintShownRecord(missing, win, QImage(), dialogs);
+    printer.setOutputFileName(QString::fromStdString((dir.path() / "missing" / "x.pdf").string()));
+    Print("text");
+    Print("", QImage(10, 10, QImage::Format_RGB32));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>(4, " Please install a printer! "))
+        << "no printer (with and without anything to print), a failed text job, a failed "
+           "picture job";
+}
+
+// Dots scattered by a fixed rule, so that every column and row differs.
+QImage Dots(int width, int height, unsigned seed) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (((x * 7 + y * 13 + seed) * 2654435761u >> 28) % 3 == 0)
+                image.setPixel(x, y, qRgb(0, 0, 0));
+    return image;
+}
+
+// A report of every kind of record: a long screen, a big graph, an unreadable record.
+class ReportPdfTest : public PrintTest {
+  protected:
+    ReportPdfTest() {
+        doc.name = "M\xfcller Stra\xdf"
+                   "e 12";
+        doc.fields = {"M\xfcller & S\xf6hne GmbH", "J. \xc5str\xf6m", "4711/\x80",
+                      "Kabel 3\r\nMessung \xb0"
+                      "C"};
+        doc.family = "Orvane VeskM/Vesk";
+        doc.firstStamp = "12052026-035651AM";
+        doc.lastStamp = "12052026-040112AM";
+        std::string screen;
+        for (int i = 0; i < 90; ++i)
+            screen += "LEVEL " + std::to_string(i) + "  -12.5 dBm \xb1 0.1\r\n";
+        Add(ReportEntry::Kind::Text, "RECORD:  12052026-035651AM", screen);
+        Add(ReportEntry::Kind::Picture, "GRAPH:    12052026-035700AM", {}, Dots(537, 1000, 1));
+        Add(ReportEntry::Kind::Text, "RECORD:  12052026-035800AM",
+            "SIGNAL\tOK \xe9t\xe9\r\nLAST LINE");
+        Add(ReportEntry::Kind::Unreadable, "GRAPH:    12052026-035900AM");
+        Add(ReportEntry::Kind::Picture, "GRAPH:    12052026-040112AM", {}, Dots(61, 37, 2));
+    }
+    void Add(ReportEntry::Kind kind, std::string heading, std::string text = {},
+             const QImage& picture = {}) {
+        if (!picture.isNull())
+            pictures.push_back(picture);
+        doc.records.push_back({.kind = kind,
+                               .heading = std::move(heading),
+                               .text = std::move(text),
+                               .picture = picture.isNull() ? EncodedImage{} : EncodePng(picture)});
+    }
+
+    ReportDocument doc;
+    std::vector<QImage> pictures;
+};
+
+TEST_F(ReportPdfTest, PdfWriterAndPrinterShowEveryFieldLineAndDotOnNumberedPages) {
+    const struct {
+        const char* device;
+        std::int16_t language;
+        std::array<std::string_view, 4> labels;
+        std::function<bool(const ReportTexts&)> write;
+    } cases[] = {
+        {"printer",
+         2,
+         {"Firma", "Techniker", "Auftrag", "Kommentar"},
+         [&](const ReportTexts& t) {
+             printer.setPageSize(QPageSize(QPageSize::Letter));
+             return RenderReport(printer, doc, t);
+         }},
+        {"PDF writer",
+         1,
+         {"Company", "Technician", "Ticket/Order", "Comments"},
+         [&](const ReportTexts& t) {
+             return WriteReportPdf(pdf, doc, t, QPageSize(QPageSize::A4));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.device);
+        const ReportTexts texts = ReportTextsFor(c.language, c.labels);
+        ASSERT_TRUE(c.write(texts));
+
+        const QStringList pages = testing::PdfPages(pdf);
+        const QString all = Words(pages.join(' '));
+        QStringList expected{FromCp1252(doc.name), FromCp1252(doc.family),
+                             FromCp1252(doc.firstStamp), FromCp1252(doc.lastStamp),
+                             FromCp1252(texts.unreadable)};
+        for (int f = 0; f < HeaderFields; ++f) {
+            expected << FromCp1252(texts.headerLabels[f] + ":");
+            expected << FromCp1252(doc.fields[f]).split(QStringLiteral("\r\n"));
+        }
+        for (const ReportEntry& entry : doc.records) {
+            expected << FromCp1252(entry.heading);
+            for (const std::string& line : TextLines(entry.text, 80))
+                expected << FromCp1252(line);
+        }
+        for (const QString& text : expected)
+            EXPECT_TRUE(all.contains(Words(text))) << text.toStdString();
+
+        const int count = testing::PdfInfo(pdf, "Pages").toInt();
+        EXPECT_GE(count, 4) << "the long screen runs on; the big graph on a page of its own";
+        ASSERT_EQ(pages.size(), count);
+        for (int n = 1; n <= count; ++n)
+            EXPECT_TRUE(Words(pages[n - 1])
+                            .endsWith(FromCp1252(texts.page) + QStringLiteral(" %1 ").arg(n) +
+                                      FromCp1252(texts.of) + QStringLiteral(" %1").arg(count)))
+                << pages[n - 1].toStdString();
+
+        const QString images = QString::fromStdString((dir.path() / c.device).string());
+        QDir().mkpath(images);
+        const std::vector<QImage> stored = testing::PdfImages(pdf, images);
+        ASSERT_EQ(stored.size(), pictures.size());
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            EXPECT_TRUE(SameDots(stored[i], pictures[i])) << "picture " << i;
+        for (const QString& line : testing::PdfImageList(pdf))
+            EXPECT_EQ(line.simplified().split(' ').at(7), QStringLiteral("1"))
+                << "1 bit per dot: " << line.toStdString();
+    }
+    EXPECT_EQ(testing::PdfInfo(pdf, "Title"), FromCp1252(doc.name)) << "of the PDF writer's file";
+}
+
+TEST_F(ReportPdfTest, PaperFollowsTheLocaleAndPicturesExportAsOneBitPng) {
+    const std::pair<QLocale, QPageSize::PageSizeId> papers[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
+        {QLocale(QLocale::French, QLocale::Canada), QPageSize::Letter},
+        {QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4}};
+    for (const auto& [locale, paper] : papers)
+        EXPECT_EQ(LocalePageSize(locale).id(), paper) << locale.name().toStdString();
+
+    const QString png = QString::fromStdString((dir.path() / "dots.png").string());
+    for (const QImage& picture : pictures) {
+        ASSERT_TRUE(WritePicturePng(picture, png));
+        const QImage written(png);
+        EXPECT_EQ(written.depth(), 1);
+        EXPECT_TRUE(SameDots(written, picture));
+    }
+}
+
+} // namespace
+} // namespace orvane
