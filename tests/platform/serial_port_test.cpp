@@ -1,5 +1,5 @@
-// The serial port: its settings, the undoing of the line marks, failed opens, and the port on
-// a pseudo-terminal whose far end the test writes (POSIX only).
+// The serial port: the devices behind COM numbers, its settings, the undoing of the line
+// marks, failed opens, and the port on a pseudo-terminal whose far end the test writes.
 
 #include "platform/com_ports.h"
 #include "platform/qt_serial_port.h"
@@ -27,13 +27,10 @@ constexpr int HangGuardMs = 20000;
 TEST(SerialPortSettingsTest, ReadBackWithTheParityInLowerCaseAndRefusedOnesSayWhy) {
     QtSerialPort port;
     EXPECT_EQ(port.Settings(), "9600,n,8,1");
-    const std::pair<const char*, const char*> kept[] = {{"4800,o,5,1", "4800,o,5,1"},
-                                                        {" 38400 , N , 8 , 1 ", "38400,n,8,1"},
-                                                        {"19200,E,7,2", "19200,e,7,2"}};
-    for (const auto& [settings, readBack] : kept) {
-        EXPECT_TRUE(port.SetSettings(settings)) << settings;
-        EXPECT_EQ(port.Settings(), readBack);
-    }
+    ASSERT_TRUE(port.SetSettings(" 38400 , o , 5 , 1 "));
+    EXPECT_EQ(port.Settings(), "38400,o,5,1");
+    ASSERT_TRUE(port.SetSettings("19200,E,7,2"));
+    EXPECT_EQ(port.Settings(), "19200,e,7,2");
     const std::pair<const char*, const char*> refused[] = {
         {"9600,N,4,1", "4 data bits are not supported"},
         {"9600,N,9,1", "must be 5, 6, 7 or 8"},
@@ -94,6 +91,59 @@ TEST(LineMarkDecoderTest, UndoesTheMarksAlsoWhenCutBetweenReads) {
     EXPECT_EQ(bytes, "\xFFZ");
 }
 
+// COM numbers in a ports folder and a device folder of the test's own.
+TEST(ComPortsTest, ALinkOrDeviceInThePortsFolderWinsOverTheDefaultList) {
+    const testing::TempDir temp;
+    const ComPortPlaces places{temp.path() / "Kavrel" / "ports", temp.path() / "dev"};
+    fs::create_directories(places.deviceFolder);
+    fs::create_directories(places.portsFolder);
+    for (const char* device : {"ttyS1", "ttyS0", "ttyUSB10", "ttyUSB2", "ttyACM0", "ttyUSB0",
+                               "tty0", "ttyS", "ttySx1", "console"})
+        testing::WriteFile(places.deviceFolder / device, "");
+    const auto device = [&](const char* name) { return (places.deviceFolder / name).string(); };
+    EXPECT_EQ(DefaultDeviceList(places.deviceFolder),
+              (std::vector{device("ttyUSB0"), device("ttyUSB2"), device("ttyUSB10"),
+                           device("ttyACM0"), device("ttyS0"), device("ttyS1")}));
+    EXPECT_EQ(ResolveComPort(0, places).source, ComPortSource::None);
+
+    std::string error;
+    ASSERT_TRUE(PointComPortAt(1, "/dev/pts/9", error, places)) << error;
+    ASSERT_TRUE(PointComPortAt(1, "/dev/ttyACM1", error, places)) << error; // replaces it
+    fs::create_symlink("../../dev/ttyS1", places.portsFolder / "COM4");     // from the ports folder
+    testing::WriteFile(places.portsFolder / "COM2", "");
+    const std::pair<int, std::string> described[] = {
+        // A link needs no device behind it, so that the open can name what is missing.
+        {1, "COM 1 -> /dev/ttyACM1 (link)"},
+        {2, "COM 2 -> " + (places.portsFolder / "COM2").string() + " (device)"},
+        {3, "COM 3 -> " + device("ttyUSB10") + " (default)"},
+        {4, "COM 4 -> " + device("ttyS1") + " (link)"},
+        {5, "COM 5 -> " + device("ttyS0") + " (default)"},
+        {7, "COM 7 -> no device (link one as " + (places.portsFolder / "COM7").string() + ")"},
+    };
+    for (const auto& [number, description] : described)
+        EXPECT_EQ(DescribeComPort(number, places), description);
+
+    EXPECT_FALSE(PointComPortAt(1, "ttyUSB0", error, places));
+    EXPECT_NE(error.find("full path"), std::string::npos) << error;
+    EXPECT_FALSE(PointComPortAt(0, "/dev/ttyUSB0", error, places));
+    EXPECT_FALSE(PointComPortAt(256, "/dev/ttyUSB0", error, places));
+    EXPECT_NE(error.find("from 1 to 255"), std::string::npos) << error;
+    fs::create_directories(places.portsFolder / "COM5");
+    EXPECT_FALSE(PointComPortAt(5, "/dev/ttyUSB0", error, places));
+    EXPECT_NE(error.find("is a folder"), std::string::npos) << error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(places.portsFolder), fs::directory_iterator()),
+              4)
+        << "COM1, COM2, COM4, COM5: nothing left behind";
+
+    // The ports folder is under an absolute XDG_CONFIG_HOME (as in SerialPortTest), else HOME.
+    const testing::ScopedEnv home("HOME", temp.str().c_str());
+    for (const char* xdg : {"relative/config", static_cast<const char*>(nullptr)}) {
+        const testing::ScopedEnv config("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(DefaultComPortPlaces().portsFolder, temp.path() / ".config/Kavrel/ports");
+    }
+    EXPECT_EQ(DefaultComPortPlaces().deviceFolder, fs::path("/dev"));
+}
+
 // A port whose COM numbers are linked in a ports folder of the test's own.
 class SerialPortTest : public ::testing::Test {
   protected:
@@ -105,6 +155,7 @@ class SerialPortTest : public ::testing::Test {
             lossReason_ = reason.toStdString();
         });
     }
+    void TearDown() override { CloseFarEnd(); }
 
     // The message of a failed open of COM<number>, linked to `device` unless that is empty.
     std::string OpenFailure(int number, const fs::path& device = {}) {
@@ -118,6 +169,34 @@ class SerialPortTest : public ::testing::Test {
         return port_.LastError();
     }
 
+    // Opens the port on COM 9, a pseudo-terminal whose far end the test writes.
+    void OpenPty() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        char name[128];
+        ASSERT_TRUE(master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 &&
+                    ::ptsname_r(master_, name, sizeof name) == 0);
+        device_ = name;
+        std::string error;
+        ASSERT_TRUE(PointComPortAt(9, device_, error)) << error;
+        ASSERT_TRUE(port_.SetCommPort(9));
+        port_.SetRts(true); // a pseudo-terminal has no RTS line; that must not fail the open
+        ASSERT_TRUE(port_.Open()) << port_.LastError();
+        line_ = port_.findChild<QSerialPort*>();
+        ASSERT_NE(line_, nullptr);
+    }
+    // Writes the far end and waits until the port holds `bytes` more.
+    void Send(const std::string& bytes) {
+        const std::size_t expected = port_.InBufferCount() + bytes.size();
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return port_.InBufferCount() >= expected; }, HangGuardMs));
+    }
+    void CloseFarEnd() {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+
     testing::TempDir config_;
     testing::ScopedEnv xdg_{"XDG_CONFIG_HOME", config_.str().c_str()};
     fs::path portsFolder_ = config_.path() / "Kavrel" / "ports";
@@ -125,6 +204,9 @@ class SerialPortTest : public ::testing::Test {
     int breaks_ = 0;
     int linkLosses_ = 0;
     std::string lossReason_;
+    int master_ = -1;
+    std::string device_;
+    const QSerialPort* line_ = nullptr;
 };
 
 TEST_F(SerialPortTest, EachFailedOpenSaysWhatIsWrongAndWhatToDo) {
@@ -153,45 +235,8 @@ TEST_F(SerialPortTest, EachFailedOpenSaysWhatIsWrongAndWhatToDo) {
         << denied;
 }
 
-// The port open on COM 9, a pseudo-terminal whose far end the test writes.
-class SerialPortPtyTest : public SerialPortTest {
-  protected:
-    void SetUp() override {
-        SerialPortTest::SetUp();
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        char name[128];
-        ASSERT_TRUE(master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 &&
-                    ::ptsname_r(master_, name, sizeof name) == 0);
-        device_ = name;
-        std::string error;
-        ASSERT_TRUE(PointComPortAt(9, device_, error)) << error;
-        ASSERT_TRUE(port_.SetCommPort(9));
-        port_.SetRts(true); // a pseudo-terminal has no RTS line; that must not fail the open
-        ASSERT_TRUE(port_.Open()) << port_.LastError();
-        line_ = port_.findChild<QSerialPort*>();
-        ASSERT_NE(line_, nullptr);
-    }
-    void TearDown() override { CloseFarEnd(); }
-
-    // Writes the far end and waits until the port holds `bytes` more.
-    void Send(const std::string& bytes) {
-        const std::size_t expected = port_.InBufferCount() + bytes.size();
-        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return port_.InBufferCount() >= expected; }, HangGuardMs));
-    }
-    void CloseFarEnd() {
-        if (master_ >= 0)
-            ::close(master_);
-        master_ = -1;
-    }
-
-    int master_ = -1;
-    std::string device_;
-    const QSerialPort* line_ = nullptr;
-};
-
-TEST_F(SerialPortPtyTest, ReadsTheAskedCountDiscardsTheRestAndReceivesAgainAfterAReopen) {
+TEST_F(SerialPortTest, OnAPtyReadsTheAskedCountAndEveryByteValueAfterAReopenWithNewSettings) {
+    ASSERT_NO_FATAL_FAILURE(OpenPty());
     Send("ABCDEFGH");
     EXPECT_EQ(port_.Read(1), "A");
     EXPECT_EQ(port_.Read(3), "BCD");
@@ -233,7 +278,8 @@ void RunEventLoop(QtSerialPort& port, int milliseconds) {
     loop.exec();
 }
 
-TEST_F(SerialPortPtyTest, FarEndGoneClosesThePortAndReportsTheLossOnce) {
+TEST_F(SerialPortTest, FarEndGoneClosesThePortAndReportsTheLossOnce) {
+    ASSERT_NO_FATAL_FAILURE(OpenPty());
     int readErrors = 0;
     QObject::connect(line_, &QSerialPort::errorOccurred, [&](QSerialPort::SerialPortError error) {
         readErrors += error == QSerialPort::ReadError;
