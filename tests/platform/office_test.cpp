@@ -161,15 +161,13 @@ class LauncherTest : public ::testing::Test {
 };
 
 TEST_F(LauncherTest, StartsLibreOfficeWithTheImportFilterOfEachKindOfFile) {
-    // Each office program writes its arguments, one a line, to <name>.args.
-    for (const std::string name : {"soffice", "libreoffice"}) {
-        const std::string args = (dir.path() / name).string() + ".args";
-        FakeProgram(name, "printf '%s\\n' \"$@\" > '" + args + ".tmp' && mv '" + args + ".tmp' '" +
-                              args + "'");
-    }
+    // Each office program writes its name and arguments, one a line, to `args`.
+    const std::string args = (dir.path() / "args").string();
+    for (const std::string name : {"soffice", "libreoffice"})
+        FakeProgram(name, "printf '%s\\n' " + name + " \"$@\" > '" + args + ".tmp' && mv '" + args +
+                              ".tmp' '" + args + "'");
     // What the detached program was started with, once it has run.
-    const auto argumentsOf = [&](const std::string& name) {
-        const fs::path args = dir.path() / (name + ".args");
+    const auto started = [&] {
         for (int i = 0; i < 600 && !fs::exists(args); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(100)); // a guard against hangs
         const std::string text = testing::ReadFile(args);
@@ -179,48 +177,44 @@ TEST_F(LauncherTest, StartsLibreOfficeWithTheImportFilterOfEachKindOfFile) {
     auto launcher = Started();
     EXPECT_EQ(launcher->OfficeProgram().toStdString(), (bin / "libreoffice").string())
         << "libreoffice is preferred";
-    EXPECT_TRUE(launcher->HasSpreadsheet());
-    EXPECT_TRUE(launcher->OpenInSpreadsheet("/data/PLX/with blank.xls"));
-    EXPECT_EQ(argumentsOf("libreoffice"),
-              "--calc\n--infilter=Text - txt - csv (StarCalc):9,34,1\n/data/PLX/with blank.xls\n")
+    EXPECT_TRUE(launcher->HasSpreadsheet() &&
+                launcher->OpenInSpreadsheet("/data/PLX/with blank.xls"));
+    EXPECT_EQ(started(), "libreoffice\n--calc\n--infilter=Text - txt - csv "
+                         "(StarCalc):9,34,1\n/data/PLX/with blank.xls\n")
         << "a blank stays inside the one argument";
     fs::remove(bin / "libreoffice");
     launcher = Started();
     EXPECT_TRUE(launcher->OpenInWordProcessor("/data/PLX/12052026-035651AM.doc",
                                               OfficeFile::PictureDocument));
-    EXPECT_EQ(argumentsOf("soffice"), "--writer\n/data/PLX/12052026-035651AM.doc\n");
+    EXPECT_EQ(started(), "soffice\n--writer\n/data/PLX/12052026-035651AM.doc\n");
     EXPECT_TRUE(launcher->OpenInWordProcessor("/data/PLX/12052026-035651AM.txt", OfficeFile::Text));
-    EXPECT_EQ(argumentsOf("soffice"),
-              "--writer\n--infilter=Text (encoded):MS_1252,CRLF,Liberation Mono,\n"
+    EXPECT_EQ(started(),
+              "soffice\n--writer\n--infilter=Text (encoded):MS_1252,CRLF,Liberation Mono,\n"
               "/data/PLX/12052026-035651AM.txt\n");
 }
 
+// Without LibreOffice the desktop's default spreadsheet counts. A desktop slow to answer is
+// asked once only, and the window's timers (and so its painting) go on while a command waits.
 TEST_F(LauncherTest, WithoutLibreOfficeTheDesktopsDefaultSpreadsheetCounts) {
-    const std::pair<const char*, bool> rows[] = {
-        {nullptr, false},  // no xdg-mime to ask
-        {"exit 0", false}, // no default application registered
-        {"[ \"$3\" = text/csv ] && echo gnumeric.desktop; exit 0", true}};
-    for (const auto& [xdgMime, spreadsheet] : rows) {
-        if (xdgMime)
-            FakeProgram("xdg-mime", xdgMime);
-        const auto launcher = Started();
-        EXPECT_TRUE(launcher->OfficeProgram().isEmpty());
-        EXPECT_EQ(launcher->HasSpreadsheet(), spreadsheet) << (xdgMime ? xdgMime : "none");
-    }
-}
-
-// A desktop slow to answer: the window's timers (and so its painting) go on while a command
-// waits for the look-up, which is asked once only.
-TEST_F(LauncherTest, ASlowDesktopDoesNotStopTheWindow) {
     const std::string asked = (dir.path() / "asked").string();
-    FakeProgram("xdg-mime", "echo >> '" + asked + "'; sleep 1; echo calc.desktop");
-    const auto launcher = Started();
+    const std::pair<std::string, bool> rows[] = {
+        {"", false},       // no xdg-mime to ask
+        {"exit 0", false}, // no default application registered
+        {"[ \"$3\" = text/csv ] && echo gnumeric.desktop; exit 0", true},
+        {"echo >> '" + asked + "'; sleep 1; echo calc.desktop", true}};
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    timer.start(10);
-    EXPECT_TRUE(launcher->HasSpreadsheet() && launcher->HasSpreadsheet());
-    EXPECT_GT(ticks, 0);
+    for (const auto& [xdgMime, spreadsheet] : rows) {
+        if (!xdgMime.empty())
+            FakeProgram("xdg-mime", xdgMime);
+        const auto launcher = Started();
+        timer.start(10);
+        ticks = 0;
+        EXPECT_TRUE(launcher->OfficeProgram().isEmpty());
+        EXPECT_EQ(launcher->HasSpreadsheet() && launcher->HasSpreadsheet(), spreadsheet) << xdgMime;
+    }
+    EXPECT_GT(ticks, 0) << "while the slow desktop answered";
     EXPECT_EQ(testing::ReadFile(asked), "\n") << "asked once";
 }
 

@@ -10,37 +10,45 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <climits>
 
 namespace orvane {
 namespace {
 
-bool IsBlack(const QImage& image, int x, int y) {
-    return image.pixel(x, y) == qRgb(0, 0, 0);
-}
-int BlackDotsIn(const QImage& image, const QRect& area) {
+int BlackDots(const QImage& image, const QRect& area) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            count += IsBlack(image, x, y) ? 1 : 0;
+            count += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
     return count;
 }
 
-class SurfaceTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(testing::EnsureQtApplication()); }
-    int BlackDots() const { return BlackDotsIn(surface.Picture(), surface.Picture().rect()); }
+TEST(SurfaceTest, DrawsDotsAndTextClipsWhatIsOutsideAndLoadsOnlyPictures) {
+    ASSERT_TRUE(testing::EnsureQtApplication());
     QtPictureSurface surface;
-};
-
-TEST_F(SurfaceTest, SetsDotsClipsThoseOutsideAndClearsToABlankPictureOfTheWindowSize) {
-    EXPECT_EQ(surface.Picture().size(), QSize(537, 1000));
-    surface.SetPixel(3, 7, true);
+    const auto dots = [&] { return BlackDots(surface.Picture(), surface.Picture().rect()); };
+    const QImage before = surface.Picture(); // shares the pixels until someone writes
+    EXPECT_EQ(before.size(), QSize(537, 1000));
+    surface.SetPixel(10, 20, false);
+    surface.Print("W"); // makes the surface take pixels of its own
+    const int advance = surface.TextX() - 10;
+    EXPECT_TRUE(advance > 4 && advance < 16) << advance;
+    EXPECT_GT(dots(), 5);
+    EXPECT_EQ(dots(), BlackDots(surface.Picture(), QRect(10, 20, advance, surface.LineHeight())))
+        << "in its cell only";
+    surface.Print("WW");
+    EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(10 + 3 * advance, 20));
+    surface.NewLine();
+    EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(0, 20 + surface.LineHeight()));
+    EXPECT_TRUE(surface.LineHeight() >= 13 && surface.LineHeight() <= 20)
+        << "Courier New 9.75 pt is 13 pixels high";
     surface.SetPixel(536, 999, true);
-    surface.SetPixel(4, 7, true);
-    surface.SetPixel(4, 7, false);
-    EXPECT_TRUE(IsBlack(surface.Picture(), 3, 7) && IsBlack(surface.Picture(), 536, 999));
+    EXPECT_TRUE(surface.Picture().pixel(536, 999) == qRgb(0, 0, 0) &&
+                before.pixel(536, 999) == qRgb(255, 255, 255))
+        << "drawing goes on while a copy is held";
+    const int drawn = dots();
     const std::pair<int, int> outside[] = {{-1, 0},      {0, -1},       {537, 0},
                                            {0, 1000},    {INT_MAX, 5},  {5, INT_MIN},
                                            {INT_MIN, 0}, {40000, 40000}};
@@ -48,65 +56,32 @@ TEST_F(SurfaceTest, SetsDotsClipsThoseOutsideAndClearsToABlankPictureOfTheWindow
         surface.SetPixel(x, y, true);
         EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(x, y));
     }
-    EXPECT_EQ(BlackDots(), 2);
-    surface.Clear();
-    EXPECT_EQ(BlackDots(), 0);
-    EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(0, 0));
-}
-
-TEST_F(SurfaceTest, PrintsTextInItsCellByFixedStepsAndEndlessNewLinesAreHarmless) {
-    const QImage before = surface.Picture(); // shares the pixels until someone writes
-    surface.SetPixel(10, 20, false);
-    surface.Print("W"); // makes the surface take pixels of its own
-    const int advance = surface.TextX() - 10;
-    EXPECT_GT(advance, 4);
-    EXPECT_LT(advance, 16);
-    const QRect cell(10, 20, advance, surface.LineHeight());
-    EXPECT_GT(BlackDotsIn(surface.Picture(), cell), 5);
-    EXPECT_EQ(BlackDots(), BlackDotsIn(surface.Picture(), cell)) << "nothing else";
-    surface.Print("WW");
-    EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(10 + 3 * advance, 20));
-    surface.NewLine();
-    EXPECT_EQ(std::pair(surface.TextX(), surface.TextY()), std::pair(0, 20 + surface.LineHeight()));
-    EXPECT_GE(surface.LineHeight(), 13) << "Courier New 9.75 pt is 13 pixels high";
-    EXPECT_LE(surface.LineHeight(), 20);
-
-    const int dots = BlackDots();
     for (int i = 0; i < 3'000'000; ++i)
         surface.NewLine();
     surface.Print("lost");
-    EXPECT_GT(surface.TextY(), 1000);
-    EXPECT_EQ(BlackDots(), dots);
-    surface.SetPixel(500, 500, true);
-    EXPECT_TRUE(IsBlack(surface.Picture(), 500, 500) && !IsBlack(before, 500, 500))
-        << "drawing goes on while a copy is held";
-}
-
-TEST_F(SurfaceTest, ShowsALoadedPictureAtTheTopLeftUnscaledAndRefusesNonPictures) {
-    QImage small(20, 10, QImage::Format_RGB32);
-    small.fill(Qt::black);
-    surface.Print("old content");
-    ASSERT_TRUE(surface.LoadPicture(EncodePng(small)));
-    EXPECT_EQ(surface.Picture().size(), QSize(537, 1000));
-    EXPECT_EQ(BlackDotsIn(surface.Picture(), QRect(0, 0, 20, 10)), 200);
-    EXPECT_EQ(BlackDots(), 200);
-    EXPECT_FALSE(surface.LoadPicture(EncodedImage{"not a png", 3, 3}));
-    EXPECT_FALSE(surface.LoadPicture(EncodedImage{}));
-    EXPECT_EQ(BlackDots(), 200) << "a refused picture changes nothing";
+    EXPECT_EQ(dots(), drawn);
 
     QImage tall(600, 1500, QImage::Format_RGB32);
-    tall.fill(Qt::black);
-    surface.SetPicture(tall);
+    tall.fill(Qt::white);
+    QPainter(&tall).fillRect(0, 0, 20, 10, Qt::black);
+    ASSERT_TRUE(surface.LoadPicture(EncodePng(tall)));
     EXPECT_EQ(surface.Picture().size(), QSize(600, 1500)) << "nothing of it is cut off";
-    surface.SetPixel(599, 1499, false);
-    EXPECT_FALSE(IsBlack(surface.Picture(), 599, 1499));
+    EXPECT_EQ(BlackDots(surface.Picture(), QRect(0, 0, 20, 10)), 200) << "at the top left";
+    EXPECT_FALSE(surface.LoadPicture(EncodedImage{"not a png", 3, 3}));
+    EXPECT_FALSE(surface.LoadPicture(EncodedImage{}));
+    surface.SetPixel(599, 1499, true);
+    EXPECT_EQ(dots(), 201) << "the loaded picture only; a refused one changes nothing";
     surface.RemovePicture();
-    EXPECT_EQ(surface.Picture().size(), QSize(537, 1000));
-    EXPECT_EQ(BlackDots(), 0);
+    EXPECT_EQ(std::pair(surface.Picture().size(), dots()), std::pair(QSize(537, 1000), 0));
+    surface.SetPixel(5, 5, true);
+    surface.Clear();
+    EXPECT_EQ(std::tuple(dots(), surface.TextX(), surface.TextY()), std::tuple(0, 0, 0));
 }
 
-TEST_F(SurfaceTest, TheClipboardHoldsItsPictureAndTextAsWindows1252) {
+TEST(SurfaceTest, TheClipboardHoldsPicturesAndTextAsWindows1252) {
+    ASSERT_TRUE(testing::EnsureQtApplication());
     QtClipboard clipboard;
+    QtPictureSurface surface;
     surface.Print("LEVEL");
     clipboard.SetImage(surface.Image());
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
