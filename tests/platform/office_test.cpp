@@ -61,22 +61,18 @@ class OfficeRoundTripTest : public testing::OutputCommandTest {
     // Has LibreOffice convert `file`, opened as the launcher opens a file of its kind, into
     // `format` ("extension:filter"); the converted file.
     QString Convert(OfficeFile kind, const std::string& file, const QString& format) {
-        const QString outDir = QString::fromStdString(DirFile("converted"));
+        const QString out = QString::fromStdString(DirFile("converted"));
         // A profile of its own, so parallel runs never meet in one LibreOffice.
         const QString profile =
             QUrl::fromLocalFile(QString::fromStdString(DirFile("profile"))).toString();
-        QStringList arguments{"-env:UserInstallation=" + profile, QStringLiteral("--headless"),
-                              QStringLiteral("--convert-to"),     format,
-                              QStringLiteral("--outdir"),         outDir};
-        arguments += OfficeArguments(kind, QString::fromStdString(file));
         QProcess soffice;
-        soffice.start(office, arguments);
-        const bool finished = soffice.waitForFinished(300000); // a guard against hangs
-        const QString converted = outDir + "/" +
-                                  QFileInfo(QString::fromStdString(file)).baseName() + "." +
-                                  format.section(':', 0, 0);
-        EXPECT_TRUE(finished && QFileInfo::exists(converted))
-            << soffice.readAllStandardError().toStdString();
+        soffice.start(office, QStringList{"-env:UserInstallation=" + profile, "--headless",
+                                          "--convert-to", format, "--outdir", out} +
+                                  OfficeArguments(kind, QString::fromStdString(file)));
+        soffice.waitForFinished(300000); // a guard against hangs
+        const QString converted = out + "/" + QFileInfo(QString::fromStdString(file)).baseName() +
+                                  "." + format.section(':', 0, 0);
+        EXPECT_TRUE(QFileInfo::exists(converted)) << soffice.readAllStandardError().toStdString();
         return converted;
     }
 

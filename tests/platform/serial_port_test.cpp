@@ -38,7 +38,6 @@ TEST(SerialPortSettingsTest, ReadBackWithTheParityInLowerCaseAndRefusedOnesSayWh
         {"9600,None,8,1", "must be E (even), N (none) or O (odd)"},
         {"fast,N,8,1", "is not a baud rate"},
         {"0,N,8,1", "is not a baud rate"},
-        {"-9600,N,8,1", "is not a baud rate"},
         {"9600,N,8,1.5", "must be 1 or 2"},
         {"9600,N,8", "such as 9600,N,8,1"},
         {"9600,N,8,1,1", "such as 9600,N,8,1"},
@@ -91,7 +90,8 @@ TEST(LineMarkDecoderTest, UndoesTheMarksAlsoWhenCutBetweenReads) {
     EXPECT_EQ(bytes, "\xFFZ");
 }
 
-// COM numbers in a ports folder and a device folder of the test's own.
+// COM numbers in a ports folder and a device folder of the test's own: a link or a device
+// node in the ports folder, else the n-th device of the default list.
 TEST(ComPortsTest, ALinkOrDeviceInThePortsFolderWinsOverTheDefaultList) {
     const testing::TempDir temp;
     const ComPortPlaces places{temp.path() / "Kavrel" / "ports", temp.path() / "dev"};
@@ -100,37 +100,35 @@ TEST(ComPortsTest, ALinkOrDeviceInThePortsFolderWinsOverTheDefaultList) {
     for (const char* device : {"ttyS1", "ttyS0", "ttyUSB10", "ttyUSB2", "ttyACM0", "ttyUSB0",
                                "tty0", "ttyS", "ttySx1", "console"})
         testing::WriteFile(places.deviceFolder / device, "");
-    const auto device = [&](const char* name) { return (places.deviceFolder / name).string(); };
-    EXPECT_EQ(DefaultDeviceList(places.deviceFolder),
-              (std::vector{device("ttyUSB0"), device("ttyUSB2"), device("ttyUSB10"),
-                           device("ttyACM0"), device("ttyS0"), device("ttyS1")}));
-    EXPECT_EQ(ResolveComPort(0, places).source, ComPortSource::None);
-
     std::string error;
     ASSERT_TRUE(PointComPortAt(1, "/dev/pts/9", error, places)) << error;
     ASSERT_TRUE(PointComPortAt(1, "/dev/ttyACM1", error, places)) << error; // replaces it
-    fs::create_symlink("../../dev/ttyS1", places.portsFolder / "COM4");     // from the ports folder
+    fs::create_symlink("../../dev/ttyS1", places.portsFolder / "COM4");
     testing::WriteFile(places.portsFolder / "COM2", "");
+    const std::string dev = places.deviceFolder.string() + "/", ports = places.portsFolder.string();
     const std::pair<int, std::string> described[] = {
         // A link needs no device behind it, so that the open can name what is missing.
         {1, "COM 1 -> /dev/ttyACM1 (link)"},
-        {2, "COM 2 -> " + (places.portsFolder / "COM2").string() + " (device)"},
-        {3, "COM 3 -> " + device("ttyUSB10") + " (default)"},
-        {4, "COM 4 -> " + device("ttyS1") + " (link)"},
-        {5, "COM 5 -> " + device("ttyS0") + " (default)"},
-        {7, "COM 7 -> no device (link one as " + (places.portsFolder / "COM7").string() + ")"},
-    };
+        {2, "COM 2 -> " + ports + "/COM2 (device)"},
+        {3, "COM 3 -> " + dev + "ttyUSB10 (default)"}, // after ttyUSB0 and ttyUSB2
+        {4, "COM 4 -> " + dev + "ttyS1 (link)"},       // relative to the ports folder
+        {5, "COM 5 -> " + dev + "ttyS0 (default)"},    // after ttyACM0
+        {6, "COM 6 -> " + dev + "ttyS1 (default)"},
+        {7, "COM 7 -> no device (link one as " + ports + "/COM7)"}};
     for (const auto& [number, description] : described)
         EXPECT_EQ(DescribeComPort(number, places), description);
+    EXPECT_EQ(ResolveComPort(0, places).source, ComPortSource::None);
 
-    EXPECT_FALSE(PointComPortAt(1, "ttyUSB0", error, places));
-    EXPECT_NE(error.find("full path"), std::string::npos) << error;
-    EXPECT_FALSE(PointComPortAt(0, "/dev/ttyUSB0", error, places));
-    EXPECT_FALSE(PointComPortAt(256, "/dev/ttyUSB0", error, places));
-    EXPECT_NE(error.find("from 1 to 255"), std::string::npos) << error;
     fs::create_directories(places.portsFolder / "COM5");
-    EXPECT_FALSE(PointComPortAt(5, "/dev/ttyUSB0", error, places));
-    EXPECT_NE(error.find("is a folder"), std::string::npos) << error;
+    const std::tuple<int, const char*, const char*> refused[] = {
+        {1, "ttyUSB0", "full path"},
+        {0, "/dev/ttyUSB0", "from 1 to 255"},
+        {256, "/dev/ttyUSB0", "from 1 to 255"},
+        {5, "/dev/ttyUSB0", "is a folder"}};
+    for (const auto& [number, device, reason] : refused) {
+        EXPECT_FALSE(PointComPortAt(number, device, error, places)) << number;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
     EXPECT_EQ(std::distance(fs::directory_iterator(places.portsFolder), fs::directory_iterator()),
               4)
         << "COM1, COM2, COM4, COM5: nothing left behind";
