@@ -1,146 +1,181 @@
-#include "workspace/report_commands.h"
+// The report commands on the list and its mirror: new, open, close, header boxes, rename and
+// delete.
 
 #include "workspace_world.h"
+
+#include <filesystem>
+#include <tuple>
 
 namespace orvane::testing {
 namespace {
 
+namespace fs = std::filesystem;
 using ReportCommands = WorkspaceWorld;
 
-TEST_F(ReportCommands, NewWorkspaceAppendsClosedCurrentReportsUpToFifty) {
+TEST_F(ReportCommands, NewReportAppendsAClosedCurrentReportWhileFewerThanFifty) {
     win.HeaderBox = {"Acme", "Kim", "T-1", "old"};
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     clock.now.second = 52;
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-035651AM", "WORKSPACE_12052026-035652AM"}));
-    EXPECT_EQ(Mirror(), "1,2 / 0,0");
-    EXPECT_EQ(ws.CurrentReport, 2);
-    EXPECT_EQ(ws.ReportState[2], ReportClosed);
-    EXPECT_EQ(win.HeaderBox, Boxes{});
+    EXPECT_EQ(std::tuple(Mirror(), ws.CurrentReport, ws.ReportState[2], win.HeaderBox, ws.Dirty),
+              std::tuple("1,2 / 0,0", 2, ReportClosed, Boxes{}, true));
     EXPECT_EQ(win.ListIndex, -1) << "the new line is not selected";
-    EXPECT_TRUE(ws.Dirty);
-
     while (ws.ReportCount < MaxReports)
         ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
-    EXPECT_EQ(dialogs.messages, (Lines{" Maximum Report Number is 50! "}));
-    EXPECT_EQ(ws.ListCount, 50);
-    EXPECT_EQ(ws.ReportState[0], ReportFree) << "slot 0 stays free";
-}
-
-TEST_F(ReportCommands, OpeningAReportListsItsRecordsUnderItAndClosingRestoresTheList) {
-    AddReport("A");
-    AddRecords(AddReport("B"), 2);
-    AddReport("C");
-    const Workspace closed = ws;
-    Select(1);
-    ws.ListSelection = 0; // stale: the report to open is CurrentReport
-
-    ASSERT_TRUE(Popup_Report(ws, win, services));
-    EXPECT_EQ(Mirror(), "1,2,2,2,3 / 0,0,1,2,0");
-    EXPECT_EQ(ListLines(), (Lines{"A", "B", ws.RecordLabel[2][1], ws.RecordLabel[2][2], "C"}));
-    EXPECT_EQ(ws.ReportState[2], ReportOpen);
-    EXPECT_EQ(win.ListIndex, 1) << "the report's line stays selected";
-    EXPECT_TRUE(Popup_Report(ws, win, services));
-    Select(0);
-    Close_Report(ws, win); // A is closed already
-    EXPECT_EQ(Mirror(), "1,2,2,2,3 / 0,0,1,2,0");
-
-    Select(1);
-    Close_Report(ws, win);
-    Close_Report(ws, win);
-    EXPECT_EQ(ws.ReportState[2], ReportClosed);
-    EXPECT_EQ(Mirror(), "1,2,3 / 0,0,0");
-    EXPECT_EQ(ws.ListText, closed.ListText);
+    EXPECT_EQ(std::tuple(dialogs.messages, ws.ListCount),
+              std::tuple(Lines{" Maximum Report Number is 50! "}, 50));
 }
 
 TEST_F(ReportCommands, OpeningAndNewReportAreRefusedWhenTheListIsFull) {
     AddRecords(AddReport("A"), 50);
     AddRecords(AddReport("B"), 47);
     AddRecords(AddReport("C"), 2);
-    ASSERT_TRUE(Open(0));
-    ASSERT_TRUE(Open(51));
-    ASSERT_EQ(ws.ListCount, 100) << "reports A and B open, C closed";
-    const Workspace before = ws;
-
-    EXPECT_FALSE(Open(99)) << "C's two lines do not fit";
-    EXPECT_EQ(ws.ReportState[3], ReportClosed);
-    EXPECT_EQ(ws.ListRecord, before.ListRecord);
+    ASSERT_TRUE(Open(0) && Open(51));
+    EXPECT_FALSE(Open(99)) << "C's two lines do not fit in 101";
+    EXPECT_EQ(std::tuple(ws.ReportState[3], ws.ListRecord[99], ws.ListCount),
+              std::tuple(ReportClosed, 0, 100));
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services)) << "the 101st line fits";
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
-    EXPECT_EQ(ws.ReportCount, 4);
-    EXPECT_EQ(ws.ListCount, 101);
-    EXPECT_EQ(dialogs.messages, Lines(2, " The list is full: close a report first. "));
+    EXPECT_EQ(std::tuple(dialogs.messages, ws.ReportCount),
+              std::tuple(Lines(2, " The list is full: close a report first. "), 4));
 }
 
-TEST_F(ReportCommands, HeaderBoxesShowAndSaveTheCurrentReportsFields) {
+TEST_F(ReportCommands, OpeningAReportListsItsRecordsUnderItAndClosingRestoresTheList) {
+    AddReport("A");
+    AddRecords(AddReport("B"), 2);
+    AddReport("C");
+    Select(1);
+    ws.ListSelection = 0; // stale: the report to open is CurrentReport
+    ASSERT_TRUE(Popup_Report(ws, win, services) && Popup_Report(ws, win, services));
+    EXPECT_EQ(ListLines(), (Lines{"A", "B", ws.RecordLabel[2][1], ws.RecordLabel[2][2], "C"}));
+    EXPECT_EQ(std::tuple(Mirror(), ws.ReportState[2], win.ListIndex),
+              std::tuple("1,2,2,2,3 / 0,0,1,2,0", ReportOpen, 1));
+    Close_Report(ws, win);
+    Close_Report(ws, win);
+    EXPECT_EQ(std::tuple(ListLines(), Mirror(), ws.ReportState[2], ws.ListText[3]),
+              std::tuple(Lines{"A", "B", "C"}, "1,2,3 / 0,0,0", ReportClosed, ""));
+}
+
+// The caption names the report a record line belongs to, by the list: report lines are those
+// of record number 0, whatever their text.
+TEST_F(ReportCommands, HeaderBoxesShowAndSaveTheCurrentReportsFieldsAndRenameStampsShortNames) {
     AddRecord(AddReport("WORKSPACE_A"));
     AddRecords(AddReport("WORKSPACE_B"), 2);
-    const Fields fieldsOfA{"", "A's company", "", "", ""};
-    const Fields fieldsOfB{"", "Acme \xE9", "Kim", "T-1", ""};
-    ws.ReportField[1] = fieldsOfA;
-    ws.ReportField[2] = fieldsOfB;
+    ws.ReportField[2] = {"", "Acme \xE9", "Kim", "T-1", ""};
     Open(1); // A, B, B/1, B/2
     win.HeaderBox = {"x", "x", "x", "x"};
     for (int line : {1, 0, -1, 4, 500})
         Show_Report_Info(ws, win, line);
-    EXPECT_EQ(win.Caption, "Orvane Reporter") << "report lines and lines outside change nothing";
-    EXPECT_EQ(win.HeaderBox, (Boxes{"x", "x", "x", "x"}));
-
+    EXPECT_EQ(std::tuple(win.Caption, win.HeaderBox[0]), std::tuple("Orvane Reporter", "x"));
+    Rename(2, "WORKSPACE_FAKE");
     Show_Report_Info(ws, win, 3);
-    EXPECT_EQ(win.Caption, "Kavrel::WORKSPACE_B");
-    EXPECT_EQ(win.HeaderBox, (Boxes{"Acme \xE9", "Kim", "T-1", ""}));
+    EXPECT_EQ(std::tuple(win.Caption, win.HeaderBox),
+              std::tuple("Kavrel::WORKSPACE_B", Boxes{"Acme \xE9", "Kim", "T-1", ""}));
     cmdCancel_Click(win);
-    EXPECT_EQ(win.HeaderBox, Boxes{});
-    EXPECT_EQ(ws.ReportField[2], fieldsOfB) << "Cancel keeps the stored fields";
     cmdOK_Click(ws, win);
-    EXPECT_EQ(ws.ReportField[2], Fields{}) << "a Save after Cancel stores them empty";
-    EXPECT_EQ(ws.ReportField[1], fieldsOfA);
-    EXPECT_TRUE(ws.Dirty);
+    EXPECT_EQ(std::tuple(ws.ReportField[1], ws.ReportField[2]), std::tuple(Fields{}, Fields{}))
+        << "a Save after Cancel stores the boxes empty";
 
     ws.Dirty = false;
-    ws.CurrentReport = 0;
-    win.HeaderBox = {"typed", "", "", ""};
-    cmdOK_Click(ws, win);
-    EXPECT_EQ(ws.ReportField[1], fieldsOfA);
-    EXPECT_EQ(ws.ReportField[2], Fields{});
-    EXPECT_FALSE(ws.Dirty) << "no current report, no live report changed";
-
-    Rename(2, "WORKSPACE_FAKE_123");
-    Rename(1, "Substation North 7");
-    Show_Report_Info(ws, win, 3);
-    EXPECT_EQ(win.Caption, "Kavrel::Substation North 7") << "the mirror, not the name, decides";
-}
-
-TEST_F(ReportCommands, RenameKeepsSixteenCharactersStampsShorterTextsAndIndentsRecords) {
-    const int a = AddReport("WORKSPACE_A");
-    AddRecord(a);
-    AddRecord(a, KindRecord, "second screen");
-    const std::string path = ws.RecordPath[a][2];
-    AddReport("WORKSPACE_B");
-    Open(0); // A, A/1, A/2, B
-    const Workspace before = ws;
     for (int line : {-1, 4, 101, 5000}) {
         win.ListIndex = line;
         Form5_cmdOK_Click(ws, win, services, "Plant 7");
     }
-    EXPECT_EQ(ws.ListText, before.ListText) << "no selected line, nothing renamed";
-    EXPECT_FALSE(ws.Dirty);
-
+    EXPECT_FALSE(ws.Dirty) << "no selected line, nothing renamed";
     Rename(0, "ABCDEFGHIJKLMNOP");
-    Rename(2, "Feeder 12");
-    Rename(3, "Plant 7");
-    EXPECT_EQ(ListLines(), (Lines{"ABCDEFGHIJKLMNOP", ws.RecordLabel[a][1],
-                                  "   Feeder 12_12052026-035651AM", "Plant 7_12052026-035651AM"}));
-    EXPECT_EQ(ws.ReportName[1], "ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(ws.ReportName[2], "Plant 7_12052026-035651AM");
-    EXPECT_EQ(ws.RecordLabel[a][2], "   Feeder 12_12052026-035651AM");
-    EXPECT_EQ(ws.RecordPath[a][2], path);
-    EXPECT_EQ(ws.RecordText[a][2], "second screen");
-    EXPECT_EQ(win.ListIndex, 3);
-    EXPECT_TRUE(ws.Dirty);
+    Rename(1, "Plant 7");
+    EXPECT_EQ(ListLines(), (Lines{"ABCDEFGHIJKLMNOP", "Plant 7_12052026-035651AM",
+                                  "   WORKSPACE_FAKE_12052026-035651AM", ws.RecordLabel[2][2]}));
+    EXPECT_EQ(std::tuple(ws.ReportName[2], ws.RecordLabel[2][1], ws.RecordText[2][1], ws.Dirty),
+              std::tuple("Plant 7_12052026-035651AM", ws.ListText[2], "screen\r\n", true));
     Form5_cmdOK_Click(ws, win, services, "");
     EXPECT_EQ(ws.ReportName[2], "_12052026-035651AM") << "an empty box gets the stamp alone";
+}
+
+TEST_F(ReportCommands, ARecordGoesWithItsFileAndTheLaterOnesMoveUp) {
+    AddReport("A");
+    const int b = AddReport("B");
+    for (int i = 1; i <= 4; ++i)
+        AddRecord(b, KindRecord, "text " + std::to_string(i));
+    AddRecords(AddReport("C"), 3);
+    Open(2);
+    Open(1); // A, B, B/1..B/4, C, C/1..C/3
+    const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
+    ws.RecordInEditor = true;
+    Delete(3);
+    EXPECT_EQ(dialogs.confirmations, Lines{"Are you sure you want to remove the Record?"});
+    EXPECT_FALSE(fs::exists(deletedFile));
+    EXPECT_EQ(Mirror(), "1,2,2,2,2,3,3,3,3 / 0,0,1,2,3,0,1,2,3");
+    EXPECT_EQ(
+        std::tuple(ws.RecordCount[b], ws.RecordText[b][2], ws.ListText[3], ws.RecordType[b][4]),
+        std::tuple(3, "text 3", thirdLabel, KindDeleted));
+    EXPECT_EQ(std::tuple(ws.RecordLabel[b][2], ws.RecordInEditor, win.ListIndex, ws.Dirty),
+              std::tuple(thirdLabel, false, -1, true));
+}
+
+// The header boxes were filled from CurrentReport: a later Save must land on that report or
+// nowhere, whichever report is deleted.
+TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowTheCurrentReport) {
+    AddRecord(AddReport("A"));
+    AddRecord(AddReport("B"), KindGraph);
+    AddRecord(2);
+    AddRecords(AddReport("C"), MaxRecords);
+    const std::string fileOfA = ws.RecordPath[1][1], fileOfB = ws.RecordPath[2][1];
+    const Fields fieldsOfC{"", "Acme", "Kim", "T-9", "C's note"};
+    Open(1); // A, B, B/1, B/2, C
+    Select(0);
+    ws.CurrentReport = 3;
+    win.HeaderBox = {"Acme", "Kim", "T-9", "C's note"};
+    mnuRecordDelete_Click(ws, win, services);
+    cmdOK_Click(ws, win);
+    EXPECT_EQ(dialogs.confirmations,
+              Lines{"Are you sure you want to remove the Report and remove all its contents?"});
+    EXPECT_EQ(std::tuple(Mirror(), ws.ReportName[1], ws.RecordPath[1][1], ws.RecordType[1][1]),
+              std::tuple("1,1,1,2 / 0,1,2,0", "B", fileOfB, KindGraph));
+    EXPECT_EQ(std::tuple(ws.CurrentReport, ws.ReportField[2], ws.ReportField[1]),
+              std::tuple(2, fieldsOfC, Fields{}))
+        << "B must not receive C's boxes";
+    EXPECT_TRUE(!fs::exists(fileOfA) && fs::exists(fileOfB)) << "other reports' files stay";
+
+    Select(0);
+    ws.CurrentReport = 1;
+    mnuRecordDelete_Click(ws, win, services);
+    EXPECT_EQ(std::tuple(ListLines(), ws.ListText[1], ws.CurrentReport, win.HeaderBox),
+              std::tuple(Lines{"C"}, "", 0, Boxes{}))
+        << "B, the current one, goes with its lines";
+    EXPECT_FALSE(fs::exists(fileOfB));
+    EXPECT_EQ(std::tuple(ws.ReportState[2], ws.RecordType[2][MaxRecords], ws.RecordType[1][3]),
+              std::tuple(ReportFree, KindFree, KindRecord))
+        << "no slot keeps a moved report's";
+    Delete(0);
+    ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
+    EXPECT_EQ(std::tuple(ws.ReportCount, ws.RecordType[1][1]), std::tuple(1, KindFree));
+}
+
+TEST_F(ReportCommands, OnlyAConfirmedLineOfTheRightKindGoesEvenWithoutItsFile) {
+    AddRecord(AddReport("A"));
+    Open(0);
+    ws.RecordInEditor = true;
+    for (int line : {-1, 2, 101, 32000}) {
+        win.ListIndex = line;
+        mnuRecordDelete_Click(ws, win, services);
+    }
+    Select(0);
+    Record_Delete(ws, win, services);
+    Select(1);
+    Report_Delete(ws, win, services);
+    EXPECT_TRUE(dialogs.confirmations.empty()) << "no line, or a line of the other kind";
+    dialogs.answers = {false, false};
+    Delete(1);
+    Delete(0);
+    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ListLines(), ws.RecordInEditor, ws.Dirty),
+              std::tuple(2u, Lines{"A", ws.RecordLabel[1][1]}, true, false));
+    ASSERT_TRUE(fs::remove(ws.RecordPath[1][1]));
+    Delete(1);
+    EXPECT_EQ(std::tuple(ws.RecordCount[1], ws.ReportState[1], ListLines()),
+              std::tuple(0, ReportOpen, Lines{"A"}));
 }
 
 } // namespace

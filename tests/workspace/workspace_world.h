@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 #include "workspace/data_paths.h"
 #include "workspace/disk_file_system.h"
+#include "workspace/index_file.h"
 #include "workspace/list_mirror.h"
 #include "workspace/report_commands.h"
 
@@ -59,6 +60,15 @@ inline std::string Stamp(int n) {
     return text;
 }
 
+// Index text in short: '|' ends a line, '%' starts a text record line as the older program
+// wrote it.
+inline std::string IndexText(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        out += c == '|' ? "\r\n" : c == '%' ? " 1 C:\\PLX\\VESK\\" : std::string(1, c);
+    return out;
+}
+
 class WorkspaceWorld : public ::testing::Test {
   protected:
     WorkspaceWorld() {
@@ -70,6 +80,7 @@ class WorkspaceWorld : public ::testing::Test {
     std::string targetDir() const { return TargetDirectory(services.dataRoot, "VESK"); }
     std::string indexPath() const { return IndexPath(services.dataRoot, "VESK"); }
     std::string recordPath(const std::string& name) const { return JoinPath(targetDir(), name); }
+    bool Load() { return Loading_Workspace(ws, win, services); }
 
     // A closed report at the end of the list, as loading leaves it.
     int AddReport(const std::string& name) {
@@ -124,6 +135,21 @@ class WorkspaceWorld : public ::testing::Test {
             records += (line ? "," : "") + std::to_string(ws.ListRecord[line]);
         }
         return reports + " / " + records;
+    }
+    // The report tables in short: "A(Acme,,,): 040001AM.txt | B:", fields shown where one is
+    // set, records by file name without the date.
+    std::string Tables() const {
+        std::string out;
+        for (int r = 1; r <= ws.ReportCount; ++r) {
+            const Fields& f = ws.ReportField[r];
+            out += (r > 1 ? " | " : "") + ws.ReportName[r] +
+                   (f == Fields{} ? "" : "(" + f[1] + "," + f[2] + "," + f[3] + "," + f[4] + ")") +
+                   ":";
+            for (int n = 1; n <= ws.RecordCount[r]; ++n)
+                out +=
+                    " " + ws.RecordPath[r][n].substr(ws.RecordPath[r][n].rfind(PathSeparator) + 10);
+        }
+        return out;
     }
     void ExpectToldOnce(const std::string& part) const {
         ASSERT_EQ(dialogs.messages.size(), 1u) << ::testing::PrintToString(dialogs.messages);
