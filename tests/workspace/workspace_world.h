@@ -28,26 +28,25 @@ class ScriptedFileSystem final : public FileSystem {
     std::set<std::string> failRead, failWrite;
     Lines read, written;
 
-    bool Exists(const std::string& p) override { return disk_.Exists(p); }
-    bool IsDirectory(const std::string& p) override { return disk_.IsDirectory(p); }
-    bool MakeDirectory(const std::string& p) override { return disk_.MakeDirectory(p); }
-    bool Remove(const std::string& p) override { return disk_.Remove(p); }
-    std::optional<std::string> Read(const std::string& p) override {
+    using Path = const std::string&;
+    bool Exists(Path p) override { return disk_.Exists(p); }
+    bool IsDirectory(Path p) override { return disk_.IsDirectory(p); }
+    bool MakeDirectory(Path p) override { return disk_.MakeDirectory(p); }
+    bool Remove(Path p) override { return disk_.Remove(p); }
+    std::optional<std::string> Read(Path p) override {
         read.push_back(p);
         return failRead.contains(p) ? std::nullopt : disk_.Read(p);
     }
-    bool Write(const std::string& p, std::string_view bytes) override {
+    bool Write(Path p, std::string_view bytes) override {
         if (failWrite.contains(p))
             return false;
         written.push_back(p);
         return disk_.Write(p, bytes);
     }
-    bool Append(const std::string& p, std::string_view b) override { return disk_.Append(p, b); }
-    bool Copy(const std::string& f, const std::string& t) override { return disk_.Copy(f, t); }
-    bool SetReadOnly(const std::string& p, bool on) override { return disk_.SetReadOnly(p, on); }
-    bool IsInside(const std::string& p, const std::string& f) override {
-        return disk_.IsInside(p, f);
-    }
+    bool Append(Path p, std::string_view b) override { return disk_.Append(p, b); }
+    bool Copy(Path from, Path to) override { return disk_.Copy(from, to); }
+    bool SetReadOnly(Path p, bool on) override { return disk_.SetReadOnly(p, on); }
+    bool IsInside(Path p, Path folder) override { return disk_.IsInside(p, folder); }
 
   private:
     DiskFileSystem disk_;
@@ -147,7 +146,7 @@ class WorkspaceWorld : public ::testing::Test {
                    ":";
             for (int n = 1; n <= ws.RecordCount[r]; ++n)
                 out +=
-                    " " + ws.RecordPath[r][n].substr(ws.RecordPath[r][n].rfind(PathSeparator) + 10);
+                    " " + std::filesystem::path(ws.RecordPath[r][n]).filename().string().substr(9);
         }
         return out;
     }
