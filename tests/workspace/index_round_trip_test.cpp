@@ -4,13 +4,8 @@
 #include "workspace/index_format.h"
 #include "workspace_world.h"
 
-#include <filesystem>
-#include <tuple>
-
 namespace orvane::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 // On Windows the data root is C:\PLX itself, as the older program had it; a machine whose
 // C:\PLX already holds records is left alone.
@@ -33,8 +28,6 @@ class IndexRoundTrip : public WorkspaceWorld {
         files.SetReadOnly(indexPath(), false);
         fs::remove_all(services.dataRoot);
     }
-
-  private:
     bool claimed_ = false;
 };
 
@@ -44,20 +37,15 @@ TEST_F(IndexRoundTrip, LoadingThenSavingGivesTheReadOnlyIndexBackByteForByte) {
     const std::string d = targetDir() + PathSeparator + "12052026-0400";
     for (const char* name : {"01AM.txt", "02AM.doc", "03AM.txt"})
         ASSERT_TRUE(files.Write(d + name, "\r\n   RECORD:\r\nLEVEL -12.5 dBm \x80\xFF\r\n"));
-    const struct {
-        std::string index;
-        bool fresh;
-    } rows[] = {
-        {"-\r\nWORKSPACE_12052026-034512AM\r\nAcme\r\n\r\nT-1\r\nnote\r\n 1 " + d +
-             "01AM.txt\r\n   RECORD:  12052026-040001AM\r\n 2 " + d +
-             "02AM.doc\r\n   GRAPH:    12052026-040002AM\r\n#\r\n-\r\nB\r\n\r\n\r\n\r\n\r\n#\r\n",
+    const std::pair<std::string, bool> rows[] = {
+        {IndexText("-|WORKSPACE_12052026-034512AM|Acme||T-1|note| 1 ") + d +
+             IndexText("01AM.txt|   RECORD:  12052026-040001AM| 2 ") + d +
+             IndexText("02AM.doc|   GRAPH:    12052026-040002AM|#|-|B|||||#|"),
          false},
-        {"-\r\n-\r\n-\r\n#\r\n 1 C:\\PLX\\VESK\\12052026-040001AM.txt\r\n\r\n 1 " + d +
-             "03AM.txt\r\n#\r\n#\r\n-\r\nM\xFCnchen \x80\xA0\r\nM\xFCller\r\n\xC9milie\r\n"
-             "\x93T\x94\r\n\r\n 2 " +
-             d + "02AM.doc\r\n\x80 label\r\n#\r\n",
-         true},
-    };
+        {IndexText("-|-|-|#|%12052026-040001AM.txt|| 1 ") + d +
+             IndexText("03AM.txt|#|#|-|M\xFCnchen \x80\xA0|M\xFCller|\xC9milie|\x93T\x94|| 2 ") +
+             d + IndexText("02AM.doc|\x80 label|#|"),
+         true}};
     for (const auto& [index, fresh] : rows) {
         SCOPED_TRACE(index);
         files.SetReadOnly(indexPath(), false);
@@ -69,8 +57,7 @@ TEST_F(IndexRoundTrip, LoadingThenSavingGivesTheReadOnlyIndexBackByteForByte) {
         EXPECT_TRUE(ws.ReportState[1] == ReportClosed && !ws.Dirty);
         ASSERT_TRUE(Create_iniFile(ws, services));
         EXPECT_EQ(ReadFile(indexPath()),
-                  index +
-                      (fresh ? "-\r\nWORKSPACE_12052026-035651AM\r\n\r\n\r\n\r\n\r\n#\r\n" : ""));
+                  index + (fresh ? IndexText("-|WORKSPACE_12052026-035651AM|||||#|") : ""));
         EXPECT_EQ(fs::status(indexPath()).permissions() & fs::perms::owner_write, fs::perms::none);
         EXPECT_EQ(ReadFile(d + "01AM.txt"), "\r\n   RECORD:\r\nLEVEL -12.5 dBm \x80\xFF\r\n");
     }

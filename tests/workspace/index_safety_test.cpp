@@ -3,16 +3,12 @@
 #include "support/recording_surface.h"
 #include "workspace_world.h"
 
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <random>
-#include <tuple>
 
 namespace orvane::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string Fresh = " | WORKSPACE_12052026-035651AM:";
 

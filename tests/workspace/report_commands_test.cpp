@@ -3,13 +3,9 @@
 
 #include "workspace_world.h"
 
-#include <filesystem>
-#include <tuple>
-
 namespace orvane::testing {
 namespace {
 
-namespace fs = std::filesystem;
 using ReportCommands = WorkspaceWorld;
 
 TEST_F(ReportCommands, NewReportAppendsAClosedCurrentReportWhileFewerThanFiftyAndTheListHasRoom) {
@@ -18,9 +14,10 @@ TEST_F(ReportCommands, NewReportAppendsAClosedCurrentReportWhileFewerThanFiftyAn
     clock.now.second = 52;
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-035651AM", "WORKSPACE_12052026-035652AM"}));
-    EXPECT_EQ(std::tuple(Mirror(), ws.CurrentReport, ws.ReportState[2], win.HeaderBox, ws.Dirty),
-              std::tuple("1,2 / 0,0", 2, ReportClosed, Boxes{}, true));
-    EXPECT_EQ(win.ListIndex, -1) << "the new line is not selected";
+    EXPECT_EQ(std::tuple(Mirror(), ws.CurrentReport, ws.ReportState[2], win.HeaderBox, ws.Dirty,
+                         win.ListIndex),
+              std::tuple("1,2 / 0,0", 2, ReportClosed, Boxes{}, true, -1))
+        << "not selected";
     while (ws.ReportCount < MaxReports)
         ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
@@ -88,27 +85,6 @@ TEST_F(ReportCommands, RecordLinesShowTheCurrentReportsFieldsWhichSaveStoresAndR
               std::tuple("_12052026-035651AM", ws.ListText[2], "screen\r\n", true));
 }
 
-TEST_F(ReportCommands, ARecordGoesWithItsFileAndTheLaterOnesMoveUp) {
-    AddReport("A");
-    const int b = AddReport("B");
-    for (int i = 1; i <= 4; ++i)
-        AddRecord(b, KindRecord, "text " + std::to_string(i));
-    AddRecords(AddReport("C"), 3);
-    Open(2);
-    Open(1); // A, B, B/1..B/4, C, C/1..C/3
-    const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
-    ws.RecordInEditor = true;
-    Delete(3);
-    EXPECT_EQ(dialogs.confirmations, Lines{"Are you sure you want to remove the Record?"});
-    EXPECT_FALSE(fs::exists(deletedFile));
-    EXPECT_EQ(Mirror(), "1,2,2,2,2,3,3,3,3 / 0,0,1,2,3,0,1,2,3");
-    EXPECT_EQ(
-        std::tuple(ws.RecordCount[b], ws.RecordText[b][2], ws.RecordLabel[b][2], ws.ListText[3]),
-        std::tuple(3, "text 3", thirdLabel, thirdLabel));
-    EXPECT_EQ(std::tuple(ws.RecordType[b][4], ws.RecordInEditor, win.ListIndex, ws.Dirty),
-              std::tuple(KindDeleted, false, -1, true));
-}
-
 // The header boxes were filled from CurrentReport: a later Save must land on that report or
 // nowhere, whichever report is deleted. No slot keeps anything of a deleted or moved report.
 TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowTheCurrentReport) {
@@ -147,28 +123,43 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     EXPECT_EQ(std::tuple(ws.ReportCount, ws.RecordType[1][1]), std::tuple(1, KindFree));
 }
 
-TEST_F(ReportCommands, OnlyAConfirmedLineOfTheRightKindGoesEvenWithoutItsFile) {
-    AddRecord(AddReport("A"));
-    Open(0);
+// Only a confirmed line of the right kind goes; a record with its file, or without one.
+TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
+    AddReport("A");
+    const int b = AddReport("B");
+    for (int i = 1; i <= 4; ++i)
+        AddRecord(b, KindRecord, "text " + std::to_string(i));
+    AddRecords(AddReport("C"), 3);
+    Open(2);
+    Open(1); // A, B, B/1..B/4, C, C/1..C/3
     ws.RecordInEditor = true;
-    for (int line : {-1, 2, 101, 32000}) {
+    for (int line : {-1, 11, 101, 32000}) {
         win.ListIndex = line;
         mnuRecordDelete_Click(ws, win, services);
     }
-    Select(0);
-    Record_Delete(ws, win, services);
     Select(1);
+    Record_Delete(ws, win, services);
+    Select(3);
     Report_Delete(ws, win, services);
-    EXPECT_TRUE(dialogs.confirmations.empty()) << "no line, or a line of the other kind";
     dialogs.answers = {false, false};
+    Delete(3);
     Delete(1);
-    Delete(0);
-    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ListLines(), ws.RecordInEditor, ws.Dirty),
-              std::tuple(2u, Lines{"A", ws.RecordLabel[1][1]}, true, false));
-    ASSERT_TRUE(fs::remove(ws.RecordPath[1][1]));
-    Delete(1);
-    EXPECT_EQ(std::tuple(ws.RecordCount[1], ws.ReportState[1], ListLines()),
-              std::tuple(0, ReportOpen, Lines{"A"}));
+    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ws.ListCount, ws.RecordInEditor, ws.Dirty),
+              std::tuple(2u, 10, true, false))
+        << "no line, one of the other kind or not confirmed";
+    const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
+    Delete(3);
+    EXPECT_EQ(dialogs.confirmations.back(), "Are you sure you want to remove the Record?");
+    EXPECT_FALSE(fs::exists(deletedFile));
+    EXPECT_EQ(Mirror(), "1,2,2,2,2,3,3,3,3 / 0,0,1,2,3,0,1,2,3");
+    EXPECT_EQ(
+        std::tuple(ws.RecordCount[b], ws.RecordText[b][2], ws.RecordLabel[b][2], ws.ListText[3]),
+        std::tuple(3, "text 3", thirdLabel, thirdLabel));
+    EXPECT_EQ(std::tuple(ws.RecordType[b][4], ws.RecordInEditor, win.ListIndex, ws.Dirty),
+              std::tuple(KindDeleted, false, -1, true));
+    ASSERT_TRUE(fs::remove(ws.RecordPath[b][1]));
+    Delete(2);
+    EXPECT_EQ(std::tuple(ws.RecordCount[b], ws.ListCount), std::tuple(2, 8)) << "without its file";
 }
 
 } // namespace

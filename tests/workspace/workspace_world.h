@@ -14,10 +14,12 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace orvane::testing {
 
+namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using Boxes = std::array<std::string, 4>;
 using Fields = std::array<std::string, HeaderFields + 1>;
@@ -73,7 +75,7 @@ class WorkspaceWorld : public ::testing::Test {
     WorkspaceWorld() {
         ResetWorkspace(ws);
         ws.TargetDir = "VESK";
-        std::filesystem::create_directories(targetDir());
+        fs::create_directories(targetDir());
     }
 
     std::string targetDir() const { return TargetDirectory(services.dataRoot, "VESK"); }
@@ -145,8 +147,7 @@ class WorkspaceWorld : public ::testing::Test {
                    (f == Fields{} ? "" : "(" + f[1] + "," + f[2] + "," + f[3] + "," + f[4] + ")") +
                    ":";
             for (int n = 1; n <= ws.RecordCount[r]; ++n)
-                out +=
-                    " " + std::filesystem::path(ws.RecordPath[r][n]).filename().string().substr(9);
+                out += " " + fs::path(ws.RecordPath[r][n]).filename().string().substr(9);
         }
         return out;
     }
