@@ -93,7 +93,8 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     AddRecord(2);
     AddRecord(AddReport("C"));
     const std::string fileOfA = ws.RecordPath[1][MaxRecords], fileOfB = ws.RecordPath[2][1];
-    const Fields fieldsOfC{"", "Acme", "Kim", "T-9", "C's note"};
+    const Fields fieldsOfB{"", "B's", "", "", ""}, fieldsOfC{"", "Acme", "Kim", "T-9", "C's note"};
+    ws.ReportField[2] = fieldsOfB;
     Open(1); // A, B, B/1, B/2, C
     ws.CurrentReport = 3;
     win.HeaderBox = {"Acme", "Kim", "T-9", "C's note"};
@@ -108,8 +109,8 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
               std::tuple(KindFree, KindFree, ReportFree));
     EXPECT_TRUE(!fs::exists(fileOfA) && fs::exists(fileOfB)) << "other reports' files stay";
     EXPECT_EQ(std::tuple(ws.CurrentReport, ws.ReportField[2], ws.ReportField[1]),
-              std::tuple(2, fieldsOfC, Fields{}))
-        << "B must not receive C's boxes";
+              std::tuple(2, fieldsOfC, fieldsOfB))
+        << "B keeps its fields and does not receive C's boxes";
 
     ws.CurrentReport = 1;
     win.ListIndex = 0;
@@ -117,6 +118,9 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     EXPECT_EQ(std::tuple(ListLines(), ws.ListText[1], ws.CurrentReport, win.HeaderBox),
               std::tuple(Lines{"C"}, "", 0, Boxes{}))
         << "B, the current one, goes with its lines";
+    win.HeaderBox = {"typed later", "", "", ""};
+    cmdOK_Click(ws, win);
+    EXPECT_EQ(ws.ReportField[1], fieldsOfC) << "C, now report 1, keeps its fields";
     EXPECT_FALSE(fs::exists(fileOfB));
     Delete(0);
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
