@@ -1,35 +1,12 @@
 // Writing the index and the record files and reading them back.
 
-#include "support/scoped_env.h"
 #include "workspace/index_format.h"
 #include "workspace_world.h"
 
 namespace orvane::testing {
 namespace {
 
-// On Windows the data root is C:\PLX itself, as the older program had it; a machine whose
-// C:\PLX already holds records is left alone.
-class IndexRoundTrip : public WorkspaceWorld {
-  protected:
-    void SetUp() override {
-#ifdef _WIN32
-        const ScopedEnv noRoot("KAVREL_DATA_ROOT", nullptr);
-        ASSERT_EQ(DefaultDataRoot(), "C:\\PLX");
-        if (fs::exists(DefaultDataRoot()))
-            GTEST_SKIP() << "C:\\PLX exists and is not a test's to change";
-        services.dataRoot = DefaultDataRoot();
-        claimed_ = true;
-        ASSERT_TRUE(files.MakeDirectory(services.dataRoot) && files.MakeDirectory(targetDir()));
-#endif
-    }
-    void TearDown() override {
-        if (!claimed_)
-            return;
-        files.SetReadOnly(indexPath(), false);
-        fs::remove_all(services.dataRoot);
-    }
-    bool claimed_ = false;
-};
+using IndexRoundTrip = WorkspaceWorld;
 
 // Load then save gives the same bytes: names, fields and labels that look like markers or
 // hold 8-bit characters, text and graph records; a fresh report follows one holding records.
@@ -51,10 +28,10 @@ TEST_F(IndexRoundTrip, LoadingThenSavingGivesTheReadOnlyIndexBackByteForByte) {
         files.SetReadOnly(indexPath(), false);
         ASSERT_TRUE(files.Write(indexPath(), index) && files.SetReadOnly(indexPath(), true));
         Load();
-        EXPECT_EQ(dialogs.messages, Lines{});
-        EXPECT_EQ(ws.RecordText[1][1], "\r\n   RECORD:\r\nLEVEL -12.5 dBm \x80\xFF");
-        EXPECT_EQ(ws.CurrentReport, fresh ? ws.ReportCount : 0);
-        EXPECT_TRUE(ws.ReportState[1] == ReportClosed && !ws.Dirty);
+        EXPECT_EQ(std::tuple(dialogs.messages, ws.RecordText[1][1], ws.CurrentReport,
+                             ws.ReportState[1], ws.Dirty),
+                  std::tuple(Lines{}, "\r\n   RECORD:\r\nLEVEL -12.5 dBm \x80\xFF",
+                             fresh ? ws.ReportCount : 0, ReportClosed, false));
         ASSERT_TRUE(Create_iniFile(ws, services));
         EXPECT_EQ(ReadFile(indexPath()),
                   index + (fresh ? IndexText("-|WORKSPACE_12052026-035651AM|||||#|") : ""));
@@ -106,29 +83,6 @@ TEST_F(IndexRoundTrip, TheTablesAreWrittenLineByLineAndOnlyChangedRecordFilesAga
     files.failWrite = {indexPath()};
     EXPECT_FALSE(Create_iniFile(ws, services));
     EXPECT_EQ(dialogs.messages.size(), 3u);
-}
-
-TEST(RecordFileName, AcceptsWhatAnyTimeFormatGaveAndRefusesWhatLeavesTheFolder) {
-    // AM/PM, 24-hour seconds, "a.m.", a blank and a letter, other locales' letters.
-    for (const char* name :
-         {"12052026-035651AM.txt", "12052026-15040505.txt", "12052026-030405m..txt",
-          "12052026-080910 s.txt", "12052026-150405\xE4\xF6.txt", "1205202a_03565.AM.txt"})
-        EXPECT_TRUE(IsRecordFileName(name, KindRecord)) << name;
-    EXPECT_TRUE(IsRecordFileName("12052026-040112PM.doc", KindGraph));
-    // Wrong kind, extension or length, separators, a drive's colon, control characters.
-    EXPECT_FALSE(IsRecordFileName("12052026-035651AM.txt", KindDeleted));
-    for (const char* name :
-         {"12052026-035651AM.doc", "12052026-035651AM.TXT", "12052026-035651A.txt",
-          "12052026-035651AMX.txt", "12052026-035651\\M.txt", "12052026-035651/M.txt",
-          "C:052026-035651AM.txt", "12052026-035651\nM.txt", "12052026-035651\x7FM.txt",
-          "..\\..\\..\\..\\..\\xy.txt", "../../../../../xy.txt"})
-        EXPECT_FALSE(IsRecordFileName(name, KindRecord)) << name;
-}
-
-TEST(RecordFileText, ReadingGivesBackWhatWritingWasGivenAndAFileWithoutTheLastLineEnd) {
-    for (const std::string text : {"", "X\r\nY", "X\r\nY\r\n", "\r\nX\r\nY", "\r\n", "A\rB\nC"})
-        EXPECT_EQ(RecordTextOf(RecordFileBytes(text)), text);
-    EXPECT_EQ(RecordTextOf("X\r\nY"), "X\r\nY");
 }
 
 } // namespace
