@@ -36,14 +36,10 @@ class ScriptedFileSystem final : public FileSystem {
     bool MakeDirectory(Path p) override { return disk_.MakeDirectory(p); }
     bool Remove(Path p) override { return disk_.Remove(p); }
     std::optional<std::string> Read(Path p) override {
-        read.push_back(p);
-        return failRead.contains(p) ? std::nullopt : disk_.Read(p);
+        return read.push_back(p), failRead.contains(p) ? std::nullopt : disk_.Read(p);
     }
-    bool Write(Path p, std::string_view bytes) override {
-        if (failWrite.contains(p))
-            return false;
-        written.push_back(p);
-        return disk_.Write(p, bytes);
+    bool Write(Path p, std::string_view b) override {
+        return !failWrite.contains(p) && (written.push_back(p), disk_.Write(p, b));
     }
     bool Append(Path p, std::string_view b) override { return disk_.Append(p, b); }
     bool Copy(Path from, Path to) override { return disk_.Copy(from, to); }
@@ -76,10 +72,12 @@ class WorkspaceWorld : public ::testing::Test {
         ResetWorkspace(ws);
         ws.TargetDir = "VESK";
         fs::create_directories(targetDir());
+        fs::create_directories(TargetDirectory(services.dataRoot, "TARN"));
     }
 
     std::string targetDir() const { return TargetDirectory(services.dataRoot, "VESK"); }
     std::string indexPath() const { return IndexPath(services.dataRoot, "VESK"); }
+    std::string tarnIndex() const { return IndexPath(services.dataRoot, "TARN"); }
     std::string recordPath(const std::string& name) const { return JoinPath(targetDir(), name); }
     bool Load() { return Loading_Workspace(ws, win, services); }
 
@@ -114,17 +112,10 @@ class WorkspaceWorld : public ::testing::Test {
         ws.ListSelection = static_cast<std::int16_t>(line);
         ws.CurrentReport = ws.ListReport[line];
     }
-    bool Open(int line) {
-        Select(line);
-        return Popup_Report(ws, win, services);
-    }
-    void Delete(int line) {
-        Select(line);
-        mnuRecordDelete_Click(ws, win, services);
-    }
-    void Rename(int line, std::string_view text) {
-        Select(line);
-        Form5_cmdOK_Click(ws, win, services, text);
+    bool Open(int line) { return Select(line), Popup_Report(ws, win, services); }
+    void Delete(int line) { Select(line), mnuRecordDelete_Click(ws, win, services); }
+    void Rename(int line, std::string_view t) {
+        Select(line), Form5_cmdOK_Click(ws, win, services, t);
     }
 
     Lines ListLines() const { return {ws.ListText.begin(), ws.ListText.begin() + ws.ListCount}; }
@@ -151,9 +142,12 @@ class WorkspaceWorld : public ::testing::Test {
         }
         return out;
     }
+    // One message holding `part`; none where it is empty.
     void ExpectToldOnce(const std::string& part) const {
-        ASSERT_EQ(dialogs.messages.size(), 1u) << ::testing::PrintToString(dialogs.messages);
-        EXPECT_NE(dialogs.messages[0].find(part), std::string::npos) << dialogs.messages[0];
+        ASSERT_EQ(dialogs.messages.size(), part.empty() ? 0u : 1u)
+            << ::testing::PrintToString(dialogs.messages);
+        if (!part.empty())
+            EXPECT_NE(dialogs.messages[0].find(part), std::string::npos) << dialogs.messages[0];
     }
 
     TempDir root;
