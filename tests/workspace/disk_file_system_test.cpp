@@ -78,9 +78,10 @@ TEST_F(DiskFiles, WritesGoThroughLinksKeepTheModeNeverPassAReadOnlyFileNorLeaveT
         EXPECT_FALSE(disk.Write(At(name), "x") || disk.Append(At(name), "x") ||
                      disk.Copy(At("link.doc"), At(name)))
             << name;
-    EXPECT_EQ(ReadFile(At("protected.doc")), "kept");
-    EXPECT_FALSE(Writable("protected.doc"));
-    EXPECT_EQ(Entries("elsewhere"), 2) << "no temporary file is left";
+    EXPECT_EQ(
+        std::tuple(ReadFile(At("protected.doc")), Writable("protected.doc"), Entries("elsewhere")),
+        std::tuple("kept", false, 2))
+        << "no temporary file is left";
 
     // An entry is inside its folder only where its links lead there.
     fs::create_directories(At("PLX/VESK"));

@@ -70,7 +70,7 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     EXPECT_EQ(std::tuple(Mirror(), ws.ReportName[1], ws.RecordPath[1][1], ws.RecordType[1][1],
                          ws.RecordType[1][MaxRecords], ws.RecordType[2][2], ws.ReportState[3],
                          fs::exists(fileOfA), fs::exists(fileOfB)),
-              std::tuple("1,1,1,2 / 0,1,2,0", "B", fileOfB, KindGraph, KindFree, KindFree,
+              std::tuple("1/0 1/1 1/2 2/0 ", "B", fileOfB, KindGraph, KindFree, KindFree,
                          ReportFree, false, true));
     EXPECT_EQ(std::tuple(ws.CurrentReport, ws.ReportField[2], ws.ReportField[1]),
               std::tuple(2, fieldsOfC, fieldsOfB))
@@ -119,7 +119,7 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     Delete(3);
     EXPECT_EQ(std::tuple(dialogs.confirmations.back(), fs::exists(deletedFile), Mirror()),
               std::tuple("Are you sure you want to remove the Record?", false,
-                         "1,2,2,2,2,3,3,3,3 / 0,0,1,2,3,0,1,2,3"));
+                         "1/0 2/0 2/1 2/2 2/3 3/0 3/1 3/2 3/3 "));
     EXPECT_EQ(std::tuple(ws.RecordCount[b], ws.RecordText[b][2], ws.RecordLabel[b][2],
                          ws.ListText[3], ws.RecordType[b][4], ws.RecordInEditor, win.ListIndex,
                          ws.Dirty),

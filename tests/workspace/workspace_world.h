@@ -119,14 +119,13 @@ class WorkspaceWorld : public ::testing::Test {
     }
 
     Lines ListLines() const { return {ws.ListText.begin(), ws.ListText.begin() + ws.ListCount}; }
-    // The mirror's report and record numbers of the live lines: "1,2,2 / 0,0,1".
+    // The mirror's report/record numbers of the live lines: "1/0 2/0 2/1 ".
     std::string Mirror() const {
-        std::string reports, records;
-        for (int line = 0; line < ws.ListCount; ++line) {
-            reports += (line ? "," : "") + std::to_string(ws.ListReport[line]);
-            records += (line ? "," : "") + std::to_string(ws.ListRecord[line]);
-        }
-        return reports + " / " + records;
+        std::string out;
+        for (int line = 0; line < ws.ListCount; ++line)
+            out += std::to_string(ws.ListReport[line]) + "/" + std::to_string(ws.ListRecord[line]) +
+                   " ";
+        return out;
     }
     // The report tables in short: "A(Acme,,,): 040001AM.txt | B:", fields shown where one is
     // set, records by file name without the date.
@@ -154,7 +153,8 @@ class WorkspaceWorld : public ::testing::Test {
     ScriptedFileSystem files;
     FakeClock clock;
     FakeDialogs dialogs;
-    Services services{files, clock, dialogs, root.str()};
+    FakeLocks locks;
+    Services services{files, clock, dialogs, root.str(), &locks};
     Workspace ws;
     WindowState win;
 
