@@ -26,29 +26,6 @@ TEST_F(ReportCommands, NewReportOrOpeningIsRefusedWhereTheTablesOrTheListHaveNoR
                      " The list is full: close a report first. "}));
 }
 
-// The caption names the report of a record line by the list: report lines are those of record
-// number 0, whatever their text. Renaming stamps a name shorter than 16 characters.
-TEST_F(ReportCommands, RecordLinesShowTheirReportAndRenameStampsShortNames) {
-    AddRecord(AddReport("A"));
-    AddRecords(AddReport("B"), 2);
-    Open(1); // A, B, B/1, B/2
-    Rename(2, "WORKSPACE_FAKE");
-    ws.Dirty = false;
-    for (int line : {-1, 4, 101, 5000}) {
-        Show_Report_Info(ws, win, line);
-        win.ListIndex = line;
-        Form5_cmdOK_Click(ws, win, services, "Plant 7");
-    }
-    EXPECT_EQ(std::tuple(win.Caption, ws.Dirty), std::tuple("Orvane Reporter", false));
-    Show_Report_Info(ws, win, 3);
-    Rename(1, "");
-    EXPECT_EQ(std::tuple(win.Caption, ListLines(), ws.ReportName[2], ws.RecordText[2][1]),
-              std::tuple("Kavrel::B",
-                         Lines{"A", "_12052026-035651AM", "   WORKSPACE_FAKE_12052026-035651AM",
-                               ws.RecordLabel[2][2]},
-                         "_12052026-035651AM", "screen\r\n"));
-}
-
 // The header boxes were filled from CurrentReport: a later Save must land on that report or
 // nowhere, whichever report is deleted. No slot keeps anything of a deleted or moved report.
 TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowTheCurrentReport) {
@@ -104,6 +81,8 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     for (int line : {-1, 11, 101, 32000}) {
         win.ListIndex = line;
         mnuRecordDelete_Click(ws, win, services);
+        Form5_cmdOK_Click(ws, win, services, "Plant 7");
+        Show_Report_Info(ws, win, line);
     }
     Select(1);
     Record_Delete(ws, win, services);
@@ -112,8 +91,10 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     dialogs.answers = {false, false};
     Delete(3);
     Delete(1);
-    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ws.ListCount, ws.RecordInEditor, ws.Dirty),
-              std::tuple(2u, 10, true, false))
+    Show_Report_Info(ws, win, 5); // the caption names the nearest line of record 0 above
+    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ws.ListCount, ws.RecordInEditor, ws.Dirty,
+                         win.Caption),
+              std::tuple(2u, 10, true, false, "Kavrel::B"))
         << "no line, one of the other kind or not confirmed";
     const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
     Delete(3);
@@ -127,6 +108,10 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     ASSERT_TRUE(fs::remove(ws.RecordPath[b][1]));
     Delete(2);
     EXPECT_EQ(std::tuple(ws.RecordCount[b], ws.ListCount), std::tuple(2, 8)) << "without its file";
+    Rename(0, ""); // a name shorter than 16 characters is stamped; a record keeps its text
+    Rename(2, "");
+    EXPECT_EQ(std::tuple(ListLines()[0], ws.RecordLabel[b][1], ws.RecordText[b][1]),
+              std::tuple("_12052026-035651AM", "   _12052026-035651AM", "text 3"));
 }
 
 } // namespace
