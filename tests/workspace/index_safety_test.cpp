@@ -110,8 +110,8 @@ TEST_P(HostileIndexLoad, LoadsOnlyWhatTheFolderHoldsAndSavesItUnchanged) {
         ExpectToldOnce(row.told);
     }
     EXPECT_TRUE(ws.ReportCount >= 1 && ws.ReportCount <= MaxReports &&
-                ws.ListCount <= MaxListLines);
-    EXPECT_EQ(ws.RecordType[0][1], KindFree) << "slot 0 is never filled";
+                ws.ListCount <= MaxListLines && ws.RecordType[0][1] == KindFree)
+        << "within the limits; slot 0 is never filled";
     for (const std::string& path : files.read)
         EXPECT_TRUE(path == indexPath() || path.starts_with(targetDir() + PathSeparator)) << path;
 
@@ -130,13 +130,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, HostileIndexLoad, ::testing::ValuesIn(HostileInde
 
 using IndexSafety = WorkspaceWorld;
 
-TEST_F(IndexSafety, AWorkspaceNeverLoadedIsNeverWritten) {
-    AddRecord(AddReport("made before connecting"));
-    EXPECT_FALSE(Create_iniFile(ws, services));
+// Tables made before a target was chosen have no index to go to.
+TEST_F(IndexSafety, AWorkspaceWithoutATargetIsNeverWritten) {
     ws.TargetDir.clear();
     Load();
-    EXPECT_FALSE(Create_iniFile(ws, services)) << "no target, no index";
-    EXPECT_EQ(std::tuple(files.written, dialogs.messages), std::tuple(Lines{}, Lines{}));
+    EXPECT_FALSE(Create_iniFile(ws, services));
+    EXPECT_EQ(files.written, Lines{});
 }
 
 TEST_F(IndexSafety, UnsavedChangesGoToTheirOwnIndexBeforeLoadingOrAreKept) {
@@ -161,10 +160,11 @@ TEST_F(IndexSafety, UnsavedChangesGoToTheirOwnIndexBeforeLoadingOrAreKept) {
         << "TARN's is held by another copy: the tables and the lock stay VESK's";
     locks.heldElsewhere.clear();
     Load();
-    EXPECT_NE(ReadFile(indexPath()).find("Vesk report, renamed\r\n"), std::string::npos);
-    EXPECT_EQ(std::tuple(ws.LoadedTargetDir, ListLines(), ws.Dirty, locks.held),
-              std::tuple("TARN", Lines{"WORKSPACE_12052026-035651AM"}, false,
-                         std::set<std::string>{tarnIndex()}));
+    EXPECT_EQ(
+        std::tuple(ReadFile(indexPath()).find("Vesk report, renamed\r\n") != std::string::npos,
+                   ws.LoadedTargetDir, ListLines(), ws.Dirty, locks.held),
+        std::tuple(true, "TARN", Lines{"WORKSPACE_12052026-035651AM"}, false,
+                   std::set<std::string>{tarnIndex()}));
 
     // A failed save of the previous target is told and does not keep its tables.
     Rename(0, "Tarn report, never saved");
@@ -183,10 +183,8 @@ TEST_F(IndexSafety, AnIndexUnreadableOrHeldByAnotherCopyIsNeitherLoadedNorReplac
         SCOPED_TRACE(obstacle);
         fs::remove_all(indexPath());
         dialogs.messages.clear();
-        if (obstacle == IsADirectory)
-            fs::create_directories(indexPath());
-        else
-            WriteFile(indexPath(), IndexText("-|Stored|||||#|"));
+        obstacle == IsADirectory ? (void)fs::create_directories(indexPath())
+                                 : WriteFile(indexPath(), IndexText("-|Stored|||||#|"));
         (obstacle == HeldElsewhere ? locks.heldElsewhere : files.failRead).insert(indexPath());
         const auto before = fs::last_write_time(indexPath());
         EXPECT_FALSE(Load());

@@ -13,9 +13,9 @@ TEST_F(ReportCommands, NewReportOrOpeningIsRefusedWhereTheTablesOrTheListHaveNoR
         ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
     ResetWorkspace(ws);
-    AddRecords(AddReport("A"), 50);
-    AddRecords(AddReport("B"), 47);
-    AddRecords(AddReport("C"), 2);
+    AddReport("A", 50);
+    AddReport("B", 47);
+    AddReport("C", 2);
     ASSERT_TRUE(Open(0) && Open(51));
     EXPECT_FALSE(Open(99)) << "C's two lines do not fit in 101";
     EXPECT_EQ(std::tuple(ws.ReportState[3], ws.ListCount), std::tuple(ReportClosed, 100));
@@ -29,7 +29,7 @@ TEST_F(ReportCommands, NewReportOrOpeningIsRefusedWhereTheTablesOrTheListHaveNoR
 // The header boxes were filled from CurrentReport: a later Save must land on that report or
 // nowhere, whichever report is deleted. No slot keeps anything of a deleted or moved report.
 TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowTheCurrentReport) {
-    AddRecords(AddReport("A"), MaxRecords);
+    AddReport("A", MaxRecords);
     AddRecord(AddReport("B"), KindGraph);
     AddRecord(2);
     AddRecord(AddReport("C"));
@@ -42,12 +42,11 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     win.ListIndex = 0;
     mnuRecordDelete_Click(ws, win, services);
     cmdOK_Click(ws, win);
-    EXPECT_EQ(dialogs.confirmations,
-              Lines{"Are you sure you want to remove the Report and remove all its contents?"});
-    EXPECT_EQ(std::tuple(Mirror(), ws.ReportName[1], ws.RecordPath[1][1], ws.RecordType[1][1],
-                         ws.RecordType[1][MaxRecords], ws.RecordType[2][2], ws.ReportState[3],
-                         fs::exists(fileOfA), fs::exists(fileOfB)),
-              std::tuple("1/0 1/1 1/2 2/0 ", "B", fileOfB, KindGraph, KindFree, KindFree,
+    EXPECT_EQ(std::tuple(dialogs.confirmations[0], Mirror(), ws.ReportName[1], ws.RecordPath[1][1],
+                         ws.RecordType[1][1], ws.RecordType[1][MaxRecords], ws.RecordType[2][2],
+                         ws.ReportState[3], fs::exists(fileOfA), fs::exists(fileOfB)),
+              std::tuple("Are you sure you want to remove the Report and remove all its contents?",
+                         "1/0 1/1 1/2 2/0 ", "B", fileOfB, KindGraph, KindFree, KindFree,
                          ReportFree, false, true));
     EXPECT_EQ(std::tuple(ws.CurrentReport, ws.ReportField[2], ws.ReportField[1]),
               std::tuple(2, fieldsOfC, fieldsOfB))
@@ -68,13 +67,13 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     EXPECT_EQ(std::tuple(ws.ReportCount, ws.RecordType[1][1]), std::tuple(1, KindFree));
 }
 
-// Only a confirmed line of the right kind goes; a record with its file, or without one.
+// Only a confirmed line goes; a record with its file, or without one.
 TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     AddReport("A");
     const int b = AddReport("B");
     for (int i = 1; i <= 4; ++i)
         AddRecord(b, KindRecord, "text " + std::to_string(i));
-    AddRecords(AddReport("C"), 3);
+    AddReport("C", 3);
     Open(2);
     Open(1); // A, B, B/1..B/4, C, C/1..C/3
     ws.RecordInEditor = true;
@@ -84,10 +83,6 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
         Form5_cmdOK_Click(ws, win, services, "Plant 7");
         Show_Report_Info(ws, win, line);
     }
-    Select(1);
-    Record_Delete(ws, win, services);
-    Select(3);
-    Report_Delete(ws, win, services);
     dialogs.answers = {false, false};
     Delete(3);
     Delete(1);
@@ -95,7 +90,7 @@ TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
     EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ws.ListCount, ws.RecordInEditor, ws.Dirty,
                          win.Caption),
               std::tuple(2u, 10, true, false, "Kavrel::B"))
-        << "no line, one of the other kind or not confirmed";
+        << "no line or not confirmed";
     const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
     Delete(3);
     EXPECT_EQ(std::tuple(dialogs.confirmations.back(), fs::exists(deletedFile), Mirror()),

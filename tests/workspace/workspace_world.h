@@ -81,12 +81,14 @@ class WorkspaceWorld : public ::testing::Test {
     std::string recordPath(const std::string& name) const { return JoinPath(targetDir(), name); }
     bool Load() { return Loading_Workspace(ws, win, services); }
 
-    // A closed report at the end of the list, as loading leaves it.
-    int AddReport(const std::string& name) {
+    // A closed report at the end of the list, as loading leaves it, with `records` records.
+    int AddReport(const std::string& name, int records = 0) {
         const auto report = static_cast<std::int16_t>(++ws.ReportCount);
         ws.ReportName[report] = name;
         ws.ReportState[report] = ReportClosed;
         AppendListLine(ws, win, name, report, 0);
+        while (records-- > 0)
+            AddRecord(report);
         return report;
     }
     // A RECORD (text) or GRAPH record named by the next stamp; its file exists.
@@ -100,10 +102,6 @@ class WorkspaceWorld : public ::testing::Test {
         ws.RecordText[report][n] = graph ? "" : text;
         WriteFile(ws.RecordPath[report][n], graph ? "picture" : text + "\r\n");
         return n;
-    }
-    void AddRecords(int report, int count) {
-        while (count-- > 0)
-            AddRecord(report);
     }
 
     // The user's clicks: select a line, then open, delete or rename what it shows.
