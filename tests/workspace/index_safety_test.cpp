@@ -9,8 +9,6 @@
 namespace orvane::testing {
 namespace {
 
-const std::string Fresh = " | WORKSPACE_12052026-035651AM:";
-
 struct HostileIndex {
     std::string index;
     std::optional<std::string> tables; // what is loaded; unset: anything within the limits
@@ -47,12 +45,11 @@ std::vector<HostileIndex> HostileIndexes() {
              " 1 C:\\PLX\\12052026-040001AM.txt|l|-|C|||||%12052026-040002AM.txt|l|#|"
              "%12052026-040006AM.txt|l|-|D|||||%12052026-040007AM.txt"),
          "A(Acme,Kim,4711,): 035651AM.txt 040012AM.doc 030405m..txt 080910 s.doc | B: | C: "
-         "040002AM.txt | D: 040007AM.txt" +
-             Fresh,
+         "040002AM.txt | D: 040007AM.txt | WORKSPACE_12052026-035651AM:",
          "- 6 record line(s) not naming a record file\r\n- 1 record(s) listed more than once"},
         {IndexText("-|A|||||%12052026-040002AM.txt|l|%12052026-050006AM.txt|l|"
                    "%12052026-050007AM.txt|l|%12052026-050008AM.txt|l|#|"),
-         "A: 040002AM.txt 050008AM.txt" + Fresh,
+         "A: 040002AM.txt 050008AM.txt | WORKSPACE_12052026-035651AM:",
          "- 1 record file(s) linked outside the folder",
          {"12052026-050006AM.txt", "../outside.txt", "12052026-050007AM.txt", "../missing.txt",
           "12052026-050008AM.txt", "12052026-040002AM.txt"}},

@@ -56,7 +56,7 @@ TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowThe
     win.ListIndex = 0;
     mnuRecordDelete_Click(ws, win, services);
     EXPECT_EQ(std::tuple(ListLines(), ws.ListText[1], ws.CurrentReport, win.HeaderBox),
-              std::tuple(Lines{"C"}, "", 0, Boxes{}))
+              std::tuple(Lines{"C"}, "", 0, decltype(win.HeaderBox){}))
         << "B, the current one, goes with its lines";
     win.HeaderBox = {"typed later", "", "", ""};
     cmdOK_Click(ws, win);

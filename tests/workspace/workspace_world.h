@@ -21,7 +21,6 @@ namespace orvane::testing {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using Boxes = std::array<std::string, 4>;
 using Fields = std::array<std::string, HeaderFields + 1>;
 
 // The disk, with chosen paths failing to read or write and a log of the reads and writes.
@@ -106,23 +105,19 @@ class WorkspaceWorld : public ::testing::Test {
 
     // The user's clicks: select a line, then open, delete or rename what it shows.
     void Select(int line) {
-        win.ListIndex = line;
-        ws.ListSelection = static_cast<std::int16_t>(line);
+        ws.ListSelection = static_cast<std::int16_t>(win.ListIndex = line);
         ws.CurrentReport = ws.ListReport[line];
     }
     bool Open(int line) { return Select(line), Popup_Report(ws, win, services); }
     void Delete(int line) { Select(line), mnuRecordDelete_Click(ws, win, services); }
-    void Rename(int line, std::string_view t) {
-        Select(line), Form5_cmdOK_Click(ws, win, services, t);
-    }
+    void Rename(int n, std::string_view s) { Select(n), Form5_cmdOK_Click(ws, win, services, s); }
 
     Lines ListLines() const { return {ws.ListText.begin(), ws.ListText.begin() + ws.ListCount}; }
     // The mirror's report/record numbers of the live lines: "1/0 2/0 2/1 ".
     std::string Mirror() const {
         std::string out;
-        for (int line = 0; line < ws.ListCount; ++line)
-            out += std::to_string(ws.ListReport[line]) + "/" + std::to_string(ws.ListRecord[line]) +
-                   " ";
+        for (int l = 0; l < ws.ListCount; ++l)
+            out += std::to_string(ws.ListReport[l]) + "/" + std::to_string(ws.ListRecord[l]) + " ";
         return out;
     }
     // The report tables in short: "A(Acme,,,): 040001AM.txt | B:", fields shown where one is
@@ -132,8 +127,7 @@ class WorkspaceWorld : public ::testing::Test {
         for (int r = 1; r <= ws.ReportCount; ++r) {
             const Fields& f = ws.ReportField[r];
             out += (r > 1 ? " | " : "") + ws.ReportName[r] +
-                   (f == Fields{} ? "" : "(" + f[1] + "," + f[2] + "," + f[3] + "," + f[4] + ")") +
-                   ":";
+                   (f == Fields{} ? ":" : "(" + f[1] + "," + f[2] + "," + f[3] + "," + f[4] + "):");
             for (int n = 1; n <= ws.RecordCount[r]; ++n)
                 out += " " + fs::path(ws.RecordPath[r][n]).filename().string().substr(9);
         }
@@ -141,10 +135,10 @@ class WorkspaceWorld : public ::testing::Test {
     }
     // One message holding `part`; none where it is empty.
     void ExpectToldOnce(const std::string& part) const {
-        ASSERT_EQ(dialogs.messages.size(), part.empty() ? 0u : 1u)
-            << ::testing::PrintToString(dialogs.messages);
-        if (!part.empty())
-            EXPECT_NE(dialogs.messages[0].find(part), std::string::npos) << dialogs.messages[0];
+        EXPECT_TRUE(part.empty() ? dialogs.messages.empty()
+                                 : dialogs.messages.size() == 1 &&
+                                       dialogs.messages[0].find(part) != std::string::npos)
+            << part << " in " << ::testing::PrintToString(dialogs.messages);
     }
 
     TempDir root;
