@@ -75,7 +75,7 @@ TEST_F(IndexRoundTrip, TheTablesAreWrittenLineByLineAndOnlyChangedRecordFilesAga
               std::tuple("screen 1, edited\r\n\r\n", "screen 2\r\n", true));
     ExpectToldOnce(ws.RecordPath[a][1]);
     // Not told again while the disk fails alike; another failure, or one after a success, is.
-    for (const std::set<std::string> fail : {files.failWrite, {indexPath()}, {}, {indexPath()}})
+    for (const std::set<std::string>& fail : {files.failWrite, {indexPath()}, {}, {indexPath()}})
         EXPECT_EQ((files.failWrite = fail, Create_iniFile(ws, services)), fail.empty());
     EXPECT_EQ(dialogs.messages.size(), 3u);
 }
