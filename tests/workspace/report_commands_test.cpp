@@ -1,4 +1,4 @@
-#include "workspace/report_commands.h"
+// The report commands on the list and its mirror: new, rename and delete.
 
 #include "workspace_world.h"
 
@@ -7,140 +7,106 @@ namespace {
 
 using ReportCommands = WorkspaceWorld;
 
-TEST_F(ReportCommands, NewWorkspaceAppendsClosedCurrentReportsUpToFifty) {
-    win.HeaderBox = {"Acme", "Kim", "T-1", "old"};
-    ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
-    clock.now.second = 52;
-    ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
-    EXPECT_EQ(ListLines(), (Lines{"WORKSPACE_12052026-035651AM", "WORKSPACE_12052026-035652AM"}));
-    EXPECT_EQ(Mirror(), "1,2 / 0,0");
-    EXPECT_EQ(ws.CurrentReport, 2);
-    EXPECT_EQ(ws.ReportState[2], ReportClosed);
-    EXPECT_EQ(win.HeaderBox, Boxes{});
-    EXPECT_EQ(win.ListIndex, -1) << "the new line is not selected";
-    EXPECT_TRUE(ws.Dirty);
-
+// The tables hold 50 reports and the list 101 lines: what does not fit is refused.
+TEST_F(ReportCommands, NewReportOrOpeningIsRefusedWhereTheTablesOrTheListHaveNoRoom) {
     while (ws.ReportCount < MaxReports)
         ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
-    EXPECT_EQ(dialogs.messages, (Lines{" Maximum Report Number is 50! "}));
-    EXPECT_EQ(ws.ListCount, 50);
-    EXPECT_EQ(ws.ReportState[0], ReportFree) << "slot 0 stays free";
-}
-
-TEST_F(ReportCommands, OpeningAReportListsItsRecordsUnderItAndClosingRestoresTheList) {
-    AddReport("A");
-    AddRecords(AddReport("B"), 2);
-    AddReport("C");
-    const Workspace closed = ws;
-    Select(1);
-    ws.ListSelection = 0; // stale: the report to open is CurrentReport
-
-    ASSERT_TRUE(Popup_Report(ws, win, services));
-    EXPECT_EQ(Mirror(), "1,2,2,2,3 / 0,0,1,2,0");
-    EXPECT_EQ(ListLines(), (Lines{"A", "B", ws.RecordLabel[2][1], ws.RecordLabel[2][2], "C"}));
-    EXPECT_EQ(ws.ReportState[2], ReportOpen);
-    EXPECT_EQ(win.ListIndex, 1) << "the report's line stays selected";
-    EXPECT_TRUE(Popup_Report(ws, win, services));
-    Select(0);
-    Close_Report(ws, win); // A is closed already
-    EXPECT_EQ(Mirror(), "1,2,2,2,3 / 0,0,1,2,0");
-
-    Select(1);
-    Close_Report(ws, win);
-    Close_Report(ws, win);
-    EXPECT_EQ(ws.ReportState[2], ReportClosed);
-    EXPECT_EQ(Mirror(), "1,2,3 / 0,0,0");
-    EXPECT_EQ(ws.ListText, closed.ListText);
-}
-
-TEST_F(ReportCommands, OpeningAndNewReportAreRefusedWhenTheListIsFull) {
-    AddRecords(AddReport("A"), 50);
-    AddRecords(AddReport("B"), 47);
-    AddRecords(AddReport("C"), 2);
-    ASSERT_TRUE(Open(0));
-    ASSERT_TRUE(Open(51));
-    ASSERT_EQ(ws.ListCount, 100) << "reports A and B open, C closed";
-    const Workspace before = ws;
-
-    EXPECT_FALSE(Open(99)) << "C's two lines do not fit";
-    EXPECT_EQ(ws.ReportState[3], ReportClosed);
-    EXPECT_EQ(ws.ListRecord, before.ListRecord);
+    ResetWorkspace(ws);
+    AddReport("A", 50);
+    AddReport("B", 47);
+    AddReport("C", 2);
+    ASSERT_TRUE(Open(0) && Open(51));
+    EXPECT_FALSE(Open(99)) << "C's two lines do not fit in 101";
+    EXPECT_EQ(std::tuple(ws.ReportState[3], ws.ListCount), std::tuple(ReportClosed, 100));
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services)) << "the 101st line fits";
     EXPECT_FALSE(mnuNewReport_Click(ws, win, services));
-    EXPECT_EQ(ws.ReportCount, 4);
-    EXPECT_EQ(ws.ListCount, 101);
-    EXPECT_EQ(dialogs.messages, Lines(2, " The list is full: close a report first. "));
+    EXPECT_EQ(dialogs.messages,
+              (Lines{" Maximum Report Number is 50! ", " The list is full: close a report first. ",
+                     " The list is full: close a report first. "}));
 }
 
-TEST_F(ReportCommands, HeaderBoxesShowAndSaveTheCurrentReportsFields) {
-    AddRecord(AddReport("WORKSPACE_A"));
-    AddRecords(AddReport("WORKSPACE_B"), 2);
-    const Fields fieldsOfA{"", "A's company", "", "", ""};
-    const Fields fieldsOfB{"", "Acme \xE9", "Kim", "T-1", ""};
-    ws.ReportField[1] = fieldsOfA;
+// The header boxes were filled from CurrentReport: a later Save must land on that report or
+// nowhere, whichever report is deleted. No slot keeps anything of a deleted or moved report.
+TEST_F(ReportCommands, AReportGoesWithItsLinesAndFilesAndTheHeaderBoxesFollowTheCurrentReport) {
+    AddReport("A", MaxRecords);
+    AddRecord(AddReport("B"), KindGraph);
+    AddRecord(2);
+    AddRecord(AddReport("C"));
+    const std::string fileOfA = ws.RecordPath[1][MaxRecords], fileOfB = ws.RecordPath[2][1];
+    const Fields fieldsOfB{"", "B's", "", "", ""}, fieldsOfC{"", "Acme", "Kim", "T-9", "C's note"};
     ws.ReportField[2] = fieldsOfB;
-    Open(1); // A, B, B/1, B/2
-    win.HeaderBox = {"x", "x", "x", "x"};
-    for (int line : {1, 0, -1, 4, 500})
-        Show_Report_Info(ws, win, line);
-    EXPECT_EQ(win.Caption, "Orvane Reporter") << "report lines and lines outside change nothing";
-    EXPECT_EQ(win.HeaderBox, (Boxes{"x", "x", "x", "x"}));
-
-    Show_Report_Info(ws, win, 3);
-    EXPECT_EQ(win.Caption, "Kavrel::WORKSPACE_B");
-    EXPECT_EQ(win.HeaderBox, (Boxes{"Acme \xE9", "Kim", "T-1", ""}));
-    cmdCancel_Click(win);
-    EXPECT_EQ(win.HeaderBox, Boxes{});
-    EXPECT_EQ(ws.ReportField[2], fieldsOfB) << "Cancel keeps the stored fields";
+    Open(1); // A, B, B/1, B/2, C
+    ws.CurrentReport = 3;
+    win.HeaderBox = {"Acme", "Kim", "T-9", "C's note"};
+    win.ListIndex = 0;
+    mnuRecordDelete_Click(ws, win, services);
     cmdOK_Click(ws, win);
-    EXPECT_EQ(ws.ReportField[2], Fields{}) << "a Save after Cancel stores them empty";
-    EXPECT_EQ(ws.ReportField[1], fieldsOfA);
-    EXPECT_TRUE(ws.Dirty);
+    EXPECT_EQ(std::tuple(dialogs.confirmations[0], Mirror(), ws.ReportName[1], ws.RecordPath[1][1],
+                         ws.RecordType[1][1], ws.RecordType[1][MaxRecords], ws.RecordType[2][2],
+                         ws.ReportState[3], fs::exists(fileOfA), fs::exists(fileOfB)),
+              std::tuple("Are you sure you want to remove the Report and remove all its contents?",
+                         "1/0 1/1 1/2 2/0 ", "B", fileOfB, KindGraph, KindFree, KindFree,
+                         ReportFree, false, true));
+    EXPECT_EQ(std::tuple(ws.CurrentReport, ws.ReportField[2], ws.ReportField[1]),
+              std::tuple(2, fieldsOfC, fieldsOfB))
+        << "B keeps its fields and does not receive C's boxes";
 
-    ws.Dirty = false;
-    ws.CurrentReport = 0;
-    win.HeaderBox = {"typed", "", "", ""};
+    ws.CurrentReport = 1;
+    win.ListIndex = 0;
+    mnuRecordDelete_Click(ws, win, services);
+    EXPECT_EQ(std::tuple(ListLines(), ws.ListText[1], ws.CurrentReport, win.HeaderBox),
+              std::tuple(Lines{"C"}, "", 0, decltype(win.HeaderBox){}))
+        << "B, the current one, goes with its lines";
+    win.HeaderBox = {"typed later", "", "", ""};
     cmdOK_Click(ws, win);
-    EXPECT_EQ(ws.ReportField[1], fieldsOfA);
-    EXPECT_EQ(ws.ReportField[2], Fields{});
-    EXPECT_FALSE(ws.Dirty) << "no current report, no live report changed";
-
-    Rename(2, "WORKSPACE_FAKE_123");
-    Rename(1, "Substation North 7");
-    Show_Report_Info(ws, win, 3);
-    EXPECT_EQ(win.Caption, "Kavrel::Substation North 7") << "the mirror, not the name, decides";
+    EXPECT_EQ(std::tuple(ws.ReportField[1], fs::exists(fileOfB)), std::tuple(fieldsOfC, false))
+        << "C, now report 1, keeps its fields";
+    Delete(0);
+    ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
+    EXPECT_EQ(std::tuple(ws.ReportCount, ws.RecordType[1][1]), std::tuple(1, KindFree));
 }
 
-TEST_F(ReportCommands, RenameKeepsSixteenCharactersStampsShorterTextsAndIndentsRecords) {
-    const int a = AddReport("WORKSPACE_A");
-    AddRecord(a);
-    AddRecord(a, KindRecord, "second screen");
-    const std::string path = ws.RecordPath[a][2];
-    AddReport("WORKSPACE_B");
-    Open(0); // A, A/1, A/2, B
-    const Workspace before = ws;
-    for (int line : {-1, 4, 101, 5000}) {
+// Only a confirmed line goes; a record with its file, or without one.
+TEST_F(ReportCommands, AConfirmedRecordGoesWithItsFileAndTheLaterOnesMoveUp) {
+    AddReport("A");
+    const int b = AddReport("B");
+    for (int i = 1; i <= 4; ++i)
+        AddRecord(b, KindRecord, "text " + std::to_string(i));
+    AddReport("C", 3);
+    Open(2);
+    Open(1); // A, B, B/1..B/4, C, C/1..C/3
+    ws.RecordInEditor = true;
+    for (int line : {-1, 11, 101, 32000}) {
         win.ListIndex = line;
+        mnuRecordDelete_Click(ws, win, services);
         Form5_cmdOK_Click(ws, win, services, "Plant 7");
+        Show_Report_Info(ws, win, line);
     }
-    EXPECT_EQ(ws.ListText, before.ListText) << "no selected line, nothing renamed";
-    EXPECT_FALSE(ws.Dirty);
-
-    Rename(0, "ABCDEFGHIJKLMNOP");
-    Rename(2, "Feeder 12");
-    Rename(3, "Plant 7");
-    EXPECT_EQ(ListLines(), (Lines{"ABCDEFGHIJKLMNOP", ws.RecordLabel[a][1],
-                                  "   Feeder 12_12052026-035651AM", "Plant 7_12052026-035651AM"}));
-    EXPECT_EQ(ws.ReportName[1], "ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(ws.ReportName[2], "Plant 7_12052026-035651AM");
-    EXPECT_EQ(ws.RecordLabel[a][2], "   Feeder 12_12052026-035651AM");
-    EXPECT_EQ(ws.RecordPath[a][2], path);
-    EXPECT_EQ(ws.RecordText[a][2], "second screen");
-    EXPECT_EQ(win.ListIndex, 3);
-    EXPECT_TRUE(ws.Dirty);
-    Form5_cmdOK_Click(ws, win, services, "");
-    EXPECT_EQ(ws.ReportName[2], "_12052026-035651AM") << "an empty box gets the stamp alone";
+    dialogs.answers = {false, false};
+    Delete(3);
+    Delete(1);
+    Show_Report_Info(ws, win, 5); // the caption names the nearest line of record 0 above
+    EXPECT_EQ(std::tuple(dialogs.confirmations.size(), ws.ListCount, ws.RecordInEditor, ws.Dirty,
+                         win.Caption),
+              std::tuple(2u, 10, true, false, "Kavrel::B"))
+        << "no line or not confirmed";
+    const std::string deletedFile = ws.RecordPath[b][2], thirdLabel = ws.RecordLabel[b][3];
+    Delete(3);
+    EXPECT_EQ(std::tuple(dialogs.confirmations.back(), fs::exists(deletedFile), Mirror()),
+              std::tuple("Are you sure you want to remove the Record?", false,
+                         "1/0 2/0 2/1 2/2 2/3 3/0 3/1 3/2 3/3 "));
+    EXPECT_EQ(std::tuple(ws.RecordCount[b], ws.RecordText[b][2], ws.RecordLabel[b][2],
+                         ws.ListText[3], ws.RecordType[b][4], ws.RecordInEditor, win.ListIndex,
+                         ws.Dirty),
+              std::tuple(3, "text 3", thirdLabel, thirdLabel, KindDeleted, false, -1, true));
+    ASSERT_TRUE(fs::remove(ws.RecordPath[b][1]));
+    Delete(2);
+    EXPECT_EQ(std::tuple(ws.RecordCount[b], ws.ListCount), std::tuple(2, 8)) << "without its file";
+    Rename(0, ""); // a name shorter than 16 characters is stamped; a record keeps its text
+    Rename(2, "");
+    EXPECT_EQ(std::tuple(ListLines()[0], ws.RecordLabel[b][1], ws.RecordText[b][1]),
+              std::tuple("_12052026-035651AM", "   _12052026-035651AM", "text 3"));
 }
 
 } // namespace
