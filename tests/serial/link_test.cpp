@@ -1,3 +1,5 @@
+// The serial link: start-up, the settings dialog's boxes, Connect, Disconnect and a lost link.
+
 #include "serial_test_world.h"
 
 #include "serial/link.h"
@@ -6,9 +8,77 @@
 namespace orvane::testing {
 namespace {
 
+// The five boxes as "port|speed|parity (position)|data bits|stop bits".
+std::string Boxes(const SerialSettingsForm& form) {
+    return form.cboPort.text + "|" + form.CboSpeed.text + "|" + form.cboParity.text + " (" +
+           std::to_string(form.cboParity.selected) + ")|" + form.CboDataBits.text + "|" +
+           form.cboStopBits.text + " -> " + std::to_string(SelectedCommPort(form));
+}
+
+TEST(SettingsForm, RefillsTheBoxesByPositionFromTheEndAndComposesTrimmedFieldsAsTyped) {
+    SerialSettingsForm form; // loaded again for every row, as the dialog is on every show
+    for (const auto& [port, settings, boxes] :
+         std::vector<std::tuple<int, std::string, std::string>>{
+             {1, "19200,n,8,1", "COM 1|19200|None (1)|8|1 -> 1"},
+             {3, "9600,e,7,2", "COM 3|9600|Even (0)|7|2 -> 3"},
+             {6, "9600,o,7,2", "COM 6|9600|Odd (2)|7|2 -> 6"},
+             {7, "9600,N,8,1", "|9600| (-1)|8|1 -> 0"},
+             {0, "9600,n,8,1", "|9600|None (1)|8|1 -> 0"},
+             // Two-character stop bits ("1.5") move every field one place.
+             {1, "9600,n,8,1.5", "COM 1|9600,n| (-1)|1|5 -> 1"},
+             {1, "8,1", "COM 1|| (-1)|8|1 -> 1"},
+             {1, "", "COM 1|| (-1)|| -> 1"},
+         }) {
+        LoadPropertySettings(form, port, settings);
+        EXPECT_EQ(Boxes(form), boxes) << "port " << port << ", " << settings;
+    }
+    for (const auto& [speed, parity, data, stop, composed] :
+         std::vector<std::array<std::string, 5>>{
+             {"9600", "None", "8", "1", "9600,N,8,1"},
+             {"  19200 ", "Even", " 7", "2  ", "19200,E,7,2"},
+             {"9600", "none", "8", "1", "9600,n,8,1"},
+             {"9600", "", "8", "1", "9600,,8,1"},
+         }) {
+        form.CboSpeed.text = speed;
+        form.cboParity.text = parity;
+        form.CboDataBits.text = data;
+        form.cboStopBits.text = stop;
+        EXPECT_EQ(ComposeSettings(form), composed);
+    }
+}
+
 // The status panels and the port, as one line to compare.
 std::string LinkState(const WindowState& win, const FakeSerialPort& port) {
     return win.StatusPanel[0] + "|" + win.StatusPanel[1] + "|" + (port.open ? "open" : "closed");
+}
+
+TEST(SerialStartup, AppliesTheStoredPortAndSettingsOrTheDefaultsAndLeavesThePortClosed) {
+    for (const auto& [stored, settings, expected] : std::vector<std::array<std::string, 3>>{
+             {"", "", "1 9600,N,8,1"},
+             {"3", "19200,e,7,1", "3 19200,e,7,1"},
+             {" 2.5", "", "2 9600,N,8,1"}, // rounded half to even
+             {"9", "", "1 9600,N,8,1"},    // refused by the port
+             {"COM3", "", "1 9600,N,8,1"},
+             {"99999999999", "", "1 9600,N,8,1"},
+             {"", "garbled", "1 garbled then 9600,N,8,1"}, // refused: the default instead
+         }) {
+        SCOPED_TRACE("stored port '" + stored + "', settings '" + settings + "'");
+        FakeSerialPort port;
+        port.port = 4;
+        port.open = true;
+        port.settings = "4800,O,7,2";
+        port.refusedPorts = {9};
+        port.failSettings = settings == "garbled";
+        WindowState win;
+        Serial_Startup(port, win, stored, settings);
+        std::string applied = std::to_string(port.port); // and the settings tried
+        for (const std::string& call : port.calls)
+            if (call.starts_with("SetSettings "))
+                applied += (applied.size() > 1 ? " then " : " ") + call.substr(12);
+        EXPECT_EQ(applied, expected);
+        EXPECT_TRUE(port.rts && port.inputMode == InputMode::Text);
+        EXPECT_EQ(LinkState(win, port), "Disconnected|Serial Port : |closed");
+    }
 }
 
 // A TARN workspace not loaded yet, the port set up at start-up and the dialog filled from it.
@@ -23,52 +93,16 @@ struct LinkWorld : SerialWorld {
     }
 
     ConnectResult Connect() { return Form3_cmdOK_Click(form, port, ws, win, services, capture); }
-    // With the workspace flags.
+    // With the workspace flags, and whether the index was written.
     std::string State() const {
         return LinkState(win, port) + (ws.Connected ? "|Connected" : "") +
-               (ws.Disconnected ? "|Disconnected" : "");
+               (ws.Disconnected ? "|Disconnected" : "") +
+               (std::filesystem::is_regular_file(JoinPath(TargetDir(), "TARN.ini")) ? "|written"
+                                                                                    : "");
     }
-    bool IndexWritten() { return files.Exists(JoinPath(TargetDir(), "TARN.ini")); }
 };
 
 class Link : public ::testing::Test, public LinkWorld {};
-
-TEST(SerialStartup, AppliesTheStoredPortAndSettingsOrTheDefaultsAndLeavesThePortClosed) {
-    struct Row {
-        std::string port, settings;
-        int expectedPort;
-        std::string expectedSettings;
-    };
-    for (const Row& row : {
-             Row{"", "", 1, "9600,N,8,1"},
-             Row{"3", "19200,e,7,1", 3, "19200,e,7,1"},
-             Row{" 2.5", "", 2, "9600,N,8,1"}, // rounded half to even
-             Row{"9", "", 1, "9600,N,8,1"},    // refused by the port
-             Row{"COM3", "", 1, "9600,N,8,1"},
-             Row{"99999999999", "", 1, "9600,N,8,1"},
-         }) {
-        SCOPED_TRACE("stored port '" + row.port + "'");
-        FakeSerialPort port;
-        port.port = 4;
-        port.open = true;
-        port.settings = "4800,O,7,2";
-        port.refusedPorts = {9};
-        WindowState win;
-        Serial_Startup(port, win, row.port, row.settings);
-        EXPECT_EQ(port.port, row.expectedPort);
-        EXPECT_EQ(port.settings, row.expectedSettings);
-        EXPECT_TRUE(port.rts && port.inputMode == InputMode::Text);
-        EXPECT_EQ(LinkState(win, port), "Disconnected|Serial Port : |closed");
-    }
-}
-
-TEST(SerialStartup, FallsBackToTheDefaultSettingsWhenTheStoredOnesAreRefused) {
-    FakeSerialPort port;
-    port.failSettings = true;
-    WindowState win;
-    Serial_Startup(port, win, "", "garbled");
-    EXPECT_EQ(port.calls[1] + "|" + port.calls[2], "SetSettings garbled|SetSettings 9600,N,8,1");
-}
 
 TEST_F(Link, ConnectOpensThePortAppliesTheSettingsLoadsAndLaterReopensAnotherPort) {
     const ConnectResult result = Connect();
@@ -84,17 +118,19 @@ TEST_F(Link, ConnectOpensThePortAppliesTheSettingsLoadsAndLaterReopensAnotherPor
     port.calls.clear();
     form.cboPort.Select(2);
     form.CboSpeed.text = "19200";
-    ws.TarnMode = false;
-    ws.VeskMode = true;
+    ws.TarnMode = !(ws.VeskMode = true);
     EXPECT_TRUE(Connect().startAcquisition) << "VeskMode: the acquisition takes over";
     EXPECT_EQ(port.calls, (std::vector<std::string>{"Close", "SetCommPort 3", "Open",
                                                     "SetSettings 19200,N,8,1"}));
-    EXPECT_EQ(State(), "Connected|Serial Port:Com 3|open|Connected");
+    EXPECT_EQ(State(), "Connected|Serial Port:Com 3|open|Connected|written");
     EXPECT_EQ(ws.ReportField[1][1], "ACME") << "what was captured since the load is kept";
     EXPECT_EQ(capture.ended, 1) << "the old run ends before the reload, the first had none";
 }
 
-TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspaceUnloaded) {
+// A failed Connect tells why and leaves an unused port closed and the workspace unloaded.
+// Tables that could not be loaded (held by another copy, unreadable) must not take
+// captures: the port is let go again.
+TEST(LinkFailure, FailedConnectTellsWhyLeavesThePortClosedAndTheWorkspaceUnloaded) {
     const std::string failed = "Impossible to establish a connection.";
     struct Row {
         int refusedPort;
@@ -103,42 +139,33 @@ TEST(LinkFailure, FailedConnectTellsWhyAndLeavesAnUnusedPortClosedAndTheWorkspac
         int port;
     };
     for (const Row& row : {
-             Row{2, false, false, "", failed, 1},
+             Row{2, false, false, "", failed, 1}, // a refused number restores the old one
              Row{0, true, false, "No such device", failed + "\r\n\r\nNo such device", 2},
              Row{0, false, true, "Unsupported speed", failed + "\r\n\r\nUnsupported speed", 2},
+             Row{0, false, false, "locked", "in use by another running copy", 2},
+             Row{0, false, false, "folder", "could not be read", 2},
          }) {
         SCOPED_TRACE(row.message);
         LinkWorld w;
+        FakeLocks locks;
+        w.services.locks = &locks;
+        const std::string index = JoinPath(w.TargetDir(), "TARN.ini");
+        if (row.reason == "locked")
+            locks.heldElsewhere.insert(index);
+        if (row.reason == "folder")
+            std::filesystem::create_directories(index); // a folder where the index should be
         w.port.refusedPorts = {row.refusedPort};
         w.port.failOpen = row.failOpen;
         w.port.failSettings = row.failSettings;
         w.port.failureReason = row.reason;
         w.form.cboPort.Select(1);
         EXPECT_FALSE(w.Connect().connected);
-        EXPECT_EQ(w.dialogs.messages, std::vector<std::string>{row.message});
-        EXPECT_EQ(w.port.port, row.port) << "a refused number restores the old one";
+        ASSERT_EQ(w.dialogs.messages.size(), 1u) << "once, no connection message besides";
+        EXPECT_NE(w.dialogs.messages[0].find(row.message), std::string::npos);
+        EXPECT_EQ(w.port.port, row.port);
         EXPECT_EQ(w.State(), "Disconnected|Serial Port : |closed");
-        EXPECT_FALSE(w.ws.Loaded || w.IndexWritten());
+        EXPECT_FALSE(w.ws.Loaded);
     }
-}
-
-// Tables that could not be saved must not take captures: the port is let go again.
-TEST_F(Link, AnIndexAnotherCopyHoldsOrThatCannotBeReadRefusesTheConnection) {
-    FakeLocks locks;
-    services.locks = &locks;
-    const std::string index = JoinPath(TargetDir(), "TARN.ini");
-    locks.heldElsewhere.insert(index);
-    const std::string before = State();
-    EXPECT_FALSE(Connect().connected);
-    EXPECT_EQ(State(), before);
-    locks.heldElsewhere.clear();
-    std::filesystem::create_directories(index); // a folder where the index should be
-    EXPECT_FALSE(Connect().connected);
-    EXPECT_EQ(State(), before);
-    EXPECT_FALSE(ws.Loaded);
-    ASSERT_EQ(dialogs.messages.size(), 2u) << "once each, no connection message besides";
-    EXPECT_NE(dialogs.messages[0].find("in use by another running copy"), std::string::npos);
-    EXPECT_NE(dialogs.messages[1].find("could not be read"), std::string::npos);
 }
 
 TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown) {
@@ -148,42 +175,32 @@ TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown
     EXPECT_FALSE(Connect().connected);
     EXPECT_EQ(port.calls, std::vector<std::string>{"SetSettings 9600,N,8,1"}) << "already open";
     EXPECT_EQ(State(), "Connected|Serial Port:Com 1|open|Connected");
-    EXPECT_FALSE(IndexWritten());
 
     port.failOpen = true;
     form.cboPort.Select(3);
     EXPECT_FALSE(Connect().connected);
-    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
-    EXPECT_TRUE(IndexWritten());
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected|written");
 }
 
 TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
-    ws.Loaded = true; // a workspace shown, never connected
-    port.open = true;
+    ws.Loaded = port.open = true; // a workspace shown, never connected
     Link_Lost(port, ws, win, services, capture, "hang-up");
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed");
-    EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
-
     mnuDisconnect_Click(port, ws, win, services, capture);
     EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
-    EXPECT_FALSE(IndexWritten());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(capture.ended, 0);
+    EXPECT_TRUE(dialogs.messages.empty() && capture.ended == 0);
 }
 
 TEST_F(Link, LinkLostWritesTheWorkspaceAndTellsTheUserOnceWithTheReason) {
     ASSERT_TRUE(Connect().connected);
-    Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");
+    for (int lost = 0; lost < 2; ++lost)
+        Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The connection to the test set was lost.\r\n\r\n"
                                        "The adapter was unplugged.\r\n\r\n"
                                        "Connect again to go on capturing."});
-    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
-    EXPECT_TRUE(IndexWritten());
-
-    Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected|written");
     EXPECT_EQ(capture.ended, 1);
 }
 

@@ -44,10 +44,9 @@ struct SerialWorld {
 
     std::string TargetDir() const { return TargetDirectory(root.str(), ws.TargetDir); }
 
-    // A closed report at the end of the list holding `records` text records.
+    // A closed report at the end of the list holding `records` text records "R<r>N<n>".
     std::int16_t AddReport(int records = 0) {
-        const auto r = static_cast<std::int16_t>(ws.ReportCount + 1);
-        ws.ReportCount = r;
+        const auto r = ++ws.ReportCount;
         ws.ReportName[r] = "WORKSPACE_" + std::to_string(r);
         ws.ReportState[r] = ReportClosed;
         ws.RecordCount[r] = static_cast<std::int16_t>(records);
@@ -102,15 +101,11 @@ inline std::string Printed(const RecordingSurface& surface) {
 
 class LoggingFiler final : public PictureFiler {
   public:
-    struct Filing {
-        std::string path;
-        EncodedImage image;
-    };
     bool fail = false;
-    std::vector<Filing> filings;
+    std::vector<std::pair<std::string, EncodedImage>> filings; // record path, picture
 
     bool File(const EncodedImage& image, const std::string& recordPath) override {
-        filings.push_back({recordPath, image});
+        filings.emplace_back(recordPath, image);
         return !fail;
     }
 };
@@ -128,11 +123,11 @@ struct AcquisitionRig : SerialWorld {
     void Feed(const std::string& bytes) { loop.Feed(bytes); }
     const AcquisitionState& State() const { return loop.State(); }
     const std::string& TextOf(int record) const { return ws.RecordText[1][record]; }
-    // The drawing position and flags, as one line to compare.
+    // The drawing position and flags: "row column pending esc".
     std::string Drawing() const {
         const AcquisitionState& s = loop.State();
-        return "row " + std::to_string(s.BandRow) + " column " + std::to_string(s.BandColumn) +
-               " pending " + std::to_string(s.GraphPending) + " esc " + std::to_string(s.EscOnLine);
+        return "r" + std::to_string(s.BandRow) + " c" + std::to_string(s.BandColumn) + " p" +
+               std::to_string(s.GraphPending) + " e" + std::to_string(s.EscOnLine);
     }
 
     ProgressDisplay progress;
