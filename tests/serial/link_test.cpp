@@ -5,6 +5,8 @@
 #include "serial/link.h"
 #include "workspace/report_commands.h"
 
+#include <utility>
+
 namespace orvane::testing {
 namespace {
 
@@ -71,10 +73,10 @@ TEST(SerialStartup, AppliesTheStoredPortAndSettingsOrTheDefaultsAndLeavesThePort
         port.failSettings = settings == "garbled";
         WindowState win;
         Serial_Startup(port, win, stored, settings);
-        std::string applied = std::to_string(port.port); // and the settings tried
+        std::string applied = std::to_string(port.port), then = " "; // and the settings tried
         for (const std::string& call : port.calls)
             if (call.starts_with("SetSettings "))
-                applied += (applied.size() > 1 ? " then " : " ") + call.substr(12);
+                applied += std::exchange(then, " then ") + call.substr(12);
         EXPECT_EQ(applied, expected);
         EXPECT_TRUE(port.rts && port.inputMode == InputMode::Text);
         EXPECT_EQ(LinkState(win, port), "Disconnected|Serial Port : |closed");
@@ -182,7 +184,9 @@ TEST_F(Link, RefusedSettingsKeepAConnectedLinkUpButLosingItsPortShowsTheLinkDown
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected|written");
 }
 
-TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
+// Never connected, a lost link or a Disconnect writes and tells nothing; a link that was up
+// writes the workspace and tells the user once, with the reason.
+TEST_F(Link, LostOrDisconnectedLinkWritesAndTellsOnlyWhenItWasUp) {
     ws.Loaded = port.open = true; // a workspace shown, never connected
     Link_Lost(port, ws, win, services, capture, "hang-up");
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed");
@@ -190,9 +194,7 @@ TEST_F(Link, DisconnectOrALostLinkWhenNeverConnectedWritesAndTellsNothing) {
     EXPECT_EQ(port.calls, std::vector<std::string>{"Close"});
     EXPECT_EQ(State(), "Disconnected|Serial Port : |closed|Disconnected");
     EXPECT_TRUE(dialogs.messages.empty() && capture.ended == 0);
-}
 
-TEST_F(Link, LinkLostWritesTheWorkspaceAndTellsTheUserOnceWithTheReason) {
     ASSERT_TRUE(Connect().connected);
     for (int lost = 0; lost < 2; ++lost)
         Link_Lost(port, ws, win, services, capture, "The adapter was unplugged.");

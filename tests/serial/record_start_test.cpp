@@ -16,24 +16,27 @@ class RecordStart : public ::testing::Test, public SerialWorld {
         Open_Newest_Report(ws, win, services);
         return Add_Capture_Record(ws, win, services, kind);
     }
-    // Type, file name and label of the record `n` of report `r`.
-    std::string Record(int r, int n) const {
-        return std::to_string(ws.RecordType[r][n]) + " " +
-               ws.RecordPath[r][n].substr(TargetDir().size() + 1) + " " + ws.RecordLabel[r][n];
-    }
 };
 
-TEST_F(RecordStart, MakesAReportWhenThereIsNoneAndFilesATextOrAGraphUnderItsStamp) {
+// With no report a fresh one is made; every record gets a stamp no record or file uses yet
+// (a picture's .doc may share a text record's stamp); a stamp past midnight carries over.
+TEST_F(RecordStart, MakesAReportWhenThereIsNoneAndNamesEachRecordByAFreeStamp) {
     ASSERT_EQ(Start(), 1);
     EXPECT_EQ(ws.ReportName[1], "WORKSPACE_12052026-035651AM");
-    EXPECT_TRUE(ws.RecordCount[1] == 1 && ws.CurrentRecord == 1);
-    EXPECT_EQ(Record(1, 1), "1 12052026-035651AM.txt    RECORD:  12052026-035651AM");
-    EXPECT_EQ(win.Frame2Caption, ws.RecordLabel[1][1]);
-    EXPECT_TRUE(ws.RecordText[1][1].empty() && ws.Dirty);
+    EXPECT_TRUE(ws.RecordCount[1] == 1 && ws.CurrentRecord == 1 && ws.Dirty);
+    EXPECT_TRUE(ws.RecordText[1][1].empty() && win.Frame2Caption == ws.RecordLabel[1][1]);
     EXPECT_TRUE(ws.ListCount == 2 && ws.ListRecord[1] == 1);
-    // A picture has a file of its own kind: the stamp of the text record is free for it.
-    ASSERT_EQ(Start(KindGraph), 2);
-    EXPECT_EQ(Record(1, 2), "2 12052026-035651AM.doc    GRAPH:    12052026-035651AM");
+    WriteFile(JoinPath(TargetDir(), "12052026-035652AM.txt"), "left from before\r\n");
+    ASSERT_TRUE(Start(KindGraph) == 2 && Start() == 3);
+    clock.now = {2026, 12, 31, 23, 59, 59};
+    ASSERT_TRUE(Start() == 4 && Start() == 5);
+    std::string records;
+    for (const int n : {1, 2, 3, 5})
+        records += ws.RecordPath[1][n].substr(TargetDir().size() + 1) + ws.RecordLabel[1][n] + "\n";
+    EXPECT_EQ(records, "12052026-035651AM.txt   RECORD:  12052026-035651AM\n"
+                       "12052026-035651AM.doc   GRAPH:    12052026-035651AM\n"
+                       "12052026-035653AM.txt   RECORD:  12052026-035653AM\n"
+                       "01012027-000000AM.txt   RECORD:  01012027-000000AM\n");
 }
 
 TEST_F(RecordStart, OpensAClosedNewestReportOrSelectsItsLineAndAppendsTheRecordBelowIt) {
@@ -51,18 +54,6 @@ TEST_F(RecordStart, OpensAClosedNewestReportOrSelectsItsLineAndAppendsTheRecordB
         EXPECT_TRUE(win.ListIndex == 1 && ws.ListSelection == 1);
     }
     EXPECT_EQ(ws.ListText[2] + "|" + ws.ListText[3], "   RECORD:  R2N1|   RECORD:  R2N2");
-}
-
-TEST_F(RecordStart, GivesRecordsOfTheSameSecondDistinctFilesAndSkipsFilesOnDisk) {
-    AddReport();
-    WriteFile(JoinPath(TargetDir(), "12052026-035652AM.txt"), "left from before\r\n");
-    ASSERT_TRUE(Start() == 1 && Start() == 2);
-    EXPECT_EQ(Record(1, 1), "1 12052026-035651AM.txt    RECORD:  12052026-035651AM");
-    EXPECT_EQ(Record(1, 2), "1 12052026-035653AM.txt    RECORD:  12052026-035653AM");
-    // A stamp moved on past midnight carries into the next day and year.
-    clock.now = {2026, 12, 31, 23, 59, 59};
-    ASSERT_TRUE(Start() == 3 && Start() == 4);
-    EXPECT_EQ(ws.RecordLabel[1][4], "   RECORD:  01012027-000000AM");
 }
 
 TEST_F(RecordStart, RefusesARecordWhoseLineDoesNotFitTheList) {

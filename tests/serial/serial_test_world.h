@@ -17,20 +17,6 @@
 
 namespace orvane::testing {
 
-// A message box runs the event loop: `whileShown` is what arrives meanwhile.
-class LoggingDialogs final : public Dialogs {
-  public:
-    std::vector<std::string> messages;
-    std::function<void()> whileShown;
-
-    void Message(std::string_view text) override {
-        messages.emplace_back(text);
-        if (whileShown)
-            whileShown();
-    }
-    bool Confirm(std::string_view) override { return true; }
-};
-
 struct SerialWorld {
     SerialWorld(std::int32_t target, const std::string& targetDir) {
         ResetWorkspace(ws);
@@ -64,7 +50,7 @@ struct SerialWorld {
     TempDir root;
     DiskFileSystem files;
     FakeClock clock;
-    LoggingDialogs dialogs;
+    FakeDialogs dialogs; // a message box runs the event loop: `whileShown` arrives meanwhile
     Services services{files, clock, dialogs, root.str()};
     FakeSerialPort port;
     CountingCapture capture;
