@@ -36,7 +36,6 @@ TEST(SettingsForm, RefillsTheBoxesByPositionFromTheEndAndComposesTrimmedFieldsAs
     }
     for (const auto& [speed, parity, data, stop, composed] :
          std::vector<std::array<std::string, 5>>{
-             {"9600", "None", "8", "1", "9600,N,8,1"},
              {"  19200 ", "Even", " 7", "2  ", "19200,E,7,2"},
              {"9600", "none", "8", "1", "9600,n,8,1"},
              {"9600", "", "8", "1", "9600,,8,1"},
