@@ -12,8 +12,8 @@ namespace {
 // header.
 TEST(RecordStarts, EachKindSwitchesToItsLayoutAndAddsItsRecord) {
     for (const auto& [start, layout] : std::vector<std::pair<std::string, std::string>>{
-             {GraphStart, "2 graphic picture scroll 0 || Orvane Reporter"},
-             {ScreenImageStart, "2 graphic picture scroll 0 |ACME| Kavrel::WORKSPACE_1"},
+             {GraphStart, "2 graphic picture scroll 0 bar || Orvane Reporter"},
+             {ScreenImageStart, "2 graphic picture scroll 0 bar |ACME| Kavrel::WORKSPACE_1"},
              {TextStart, "1 text1 text2 scroll 120 |ACME| Kavrel::WORKSPACE_1"},
          }) {
         AcquisitionRig rig;
@@ -22,12 +22,13 @@ TEST(RecordStarts, EachKindSwitchesToItsLayoutAndAddsItsRecord) {
         w.imgScreenVisible = w.scrGraphicVisible = w.Text2.visible = !(w.Text1.visible = false);
         w.scrGraphicValue = 120;
         rig.Feed(start);
-        EXPECT_EQ(
-            std::to_string(rig.ws.RecordType[1][1]) + (rig.State().GraphicMode ? " graphic" : "") +
-                (w.imgScreenVisible && w.scrGraphicVisible ? " picture" : "") +
-                (w.Text1.visible ? " text1" : "") + (w.Text2.visible ? " text2" : "") + " scroll " +
-                std::to_string(w.scrGraphicValue) + " |" + w.HeaderBox[0] + "| " + w.Caption,
-            layout);
+        EXPECT_EQ(std::to_string(rig.ws.RecordType[1][1]) +
+                      (rig.State().GraphicMode ? " graphic" : "") +
+                      (w.imgScreenVisible && w.scrGraphicVisible ? " picture" : "") +
+                      (w.Text1.visible ? " text1" : "") + (w.Text2.visible ? " text2" : "") +
+                      " scroll " + std::to_string(w.scrGraphicValue) +
+                      (w.ProgressVisible ? " bar" : "") + " |" + w.HeaderBox[0] + "| " + w.Caption,
+                  layout);
     }
 }
 
@@ -102,7 +103,8 @@ TEST(RecordFiling, SavePointsOnlyAGraphGetsADocumentAndAFailedFilingIsTold) {
     EXPECT_EQ(rig.dialogs.messages, std::vector<std::string>{"Can't save the picture to " +
                                                              rig.ws.RecordPath[1][3] + "!"});
     EXPECT_EQ(Printed(rig.imgTemp), "0,7:R 0,23:R 8,23:S 16,23:Q ");
-    EXPECT_TRUE(rig.loop.Running());
+    EXPECT_TRUE(rig.loop.Running() && rig.ws.RecordType[1][3] == KindGraph);
+    EXPECT_EQ(rig.clipboard.image.png, rig.filer.filings.back().second.png) << "still there";
 
     rig.filer.fail = false;
     rig.Feed(LineFeed + Block(1, "\xFF") + EndPicture);

@@ -204,6 +204,7 @@ TEST(Progress, CounterWrapsFiredTimersStopAtTheNextTurnAndAResetSilencesLateTime
     EXPECT_EQ(values, "32750:50 32760:60 0:0 10:10 ");
     screenProgressBarCounter_Timer(progress, rig.win);
     EXPECT_FALSE(rig.win.ProgressVisible || progress.CounterTimerEnabled);
+    EXPECT_TRUE(progress.ScreenTimerEnabled) << "until the next turn";
     rig.Feed(Bytes({0xFF}));
     EXPECT_FALSE(progress.ScreenTimerEnabled || progress.ScreenProgressTick);
     EXPECT_TRUE(progress.GraphTimerEnabled && !progress.GraphProgressTick);

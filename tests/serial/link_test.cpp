@@ -162,7 +162,10 @@ TEST(LinkFailure, FailedConnectTellsWhyLeavesThePortClosedAndTheWorkspaceUnloade
         w.form.cboPort.Select(1);
         EXPECT_FALSE(w.Connect().connected);
         ASSERT_EQ(w.dialogs.messages.size(), 1u) << "once, no connection message besides";
-        EXPECT_NE(w.dialogs.messages[0].find(row.message), std::string::npos);
+        if (row.message.starts_with(failed)) // the index messages name the temporary folder
+            EXPECT_EQ(w.dialogs.messages[0], row.message);
+        else
+            EXPECT_NE(w.dialogs.messages[0].find(row.message), std::string::npos);
         EXPECT_EQ(w.port.port, row.port);
         EXPECT_EQ(w.State(), "Disconnected|Serial Port : |closed");
         EXPECT_FALSE(w.ws.Loaded);

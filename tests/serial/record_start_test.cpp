@@ -32,11 +32,12 @@ TEST_F(RecordStart, MakesAReportWhenThereIsNoneAndNamesEachRecordByAFreeStamp) {
     ASSERT_TRUE(Start() == 4 && Start() == 5);
     std::string records;
     for (const int n : {1, 2, 3, 5})
-        records += ws.RecordPath[1][n].substr(TargetDir().size() + 1) + ws.RecordLabel[1][n] + "\n";
-    EXPECT_EQ(records, "12052026-035651AM.txt   RECORD:  12052026-035651AM\n"
-                       "12052026-035651AM.doc   GRAPH:    12052026-035651AM\n"
-                       "12052026-035653AM.txt   RECORD:  12052026-035653AM\n"
-                       "01012027-000000AM.txt   RECORD:  01012027-000000AM\n");
+        records += std::to_string(ws.RecordType[1][n]) + " " +
+                   ws.RecordPath[1][n].substr(TargetDir().size() + 1) + ws.RecordLabel[1][n] + "\n";
+    EXPECT_EQ(records, "1 12052026-035651AM.txt   RECORD:  12052026-035651AM\n"
+                       "2 12052026-035651AM.doc   GRAPH:    12052026-035651AM\n"
+                       "1 12052026-035653AM.txt   RECORD:  12052026-035653AM\n"
+                       "1 01012027-000000AM.txt   RECORD:  01012027-000000AM\n");
 }
 
 TEST_F(RecordStart, OpensAClosedNewestReportOrSelectsItsLineAndAppendsTheRecordBelowIt) {
