@@ -8,6 +8,7 @@
 #include "workspace/report_commands.h"
 
 #include <algorithm>
+#include <array>
 
 namespace orvane::testing {
 namespace {

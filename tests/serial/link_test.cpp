@@ -5,6 +5,9 @@
 #include "serial/link.h"
 #include "workspace/report_commands.h"
 
+#include <array>
+#include <filesystem>
+#include <tuple>
 #include <utility>
 
 namespace orvane::testing {
