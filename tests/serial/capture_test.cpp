@@ -15,8 +15,17 @@ namespace {
 
 using namespace std::string_literals;
 
-// The cleaning of a transmission is the same whether it comes whole, cut in two at any
-// byte, or byte by byte.
+// `bytes` byte by byte, then cut in two at every byte.
+std::vector<std::vector<std::string>> Deliveries(const std::string& bytes) {
+    std::vector<std::vector<std::string>> all(1);
+    for (const char byte : bytes)
+        all[0].emplace_back(1, byte);
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut)
+        all.push_back({bytes.substr(0, cut), bytes.substr(cut)});
+    return all;
+}
+
+// The cleaning of a transmission is the same however it is cut.
 TEST(PushedTextCleaning, RemovesTheSetupDropsLineFeedsEndsLinesWithCrLfWhereverItIsCut) {
     std::string others; // every byte but CR and LF stays
     for (int c = 0; c < 256; ++c)
@@ -39,44 +48,19 @@ TEST(PushedTextCleaning, RemovesTheSetupDropsLineFeedsEndsLinesWithCrLfWhereverI
              {"\x1b\x1bR\x01\x1b\x1bR"s, "\x1b\x1bR\x01\x1b\x1bR"s}, // starts of nothing
              {others, others},
          }) {
-        SCOPED_TRACE(::testing::PrintToString(transmission));
         EXPECT_EQ(CleanPushedText(transmission), cleaned);
-        for (std::size_t cut = 0; cut <= transmission.size(); ++cut) {
+        for (const auto& pieces : Deliveries(transmission)) {
             PushedTextCleaner cleaner;
-            std::string text = cleaner.Take(transmission.substr(0, cut));
-            text += cleaner.Take(transmission.substr(cut));
-            EXPECT_EQ(text + cleaner.Finish(), cleaned) << "cut at " << cut;
+            std::string text;
+            for (const std::string& piece : pieces)
+                text += cleaner.Take(piece);
+            EXPECT_EQ(text + cleaner.Finish(), cleaned) << ::testing::PrintToString(pieces);
         }
-        PushedTextCleaner cleaner;
-        std::string text;
-        for (const char byte : transmission)
-            text += cleaner.Take(std::string(1, byte));
-        EXPECT_EQ(text + cleaner.Finish(), cleaned) << "byte by byte";
     }
     // Matches are removed left to right and do not overlap.
     EXPECT_EQ(RemoveIgnoringCase("aaa", "aa") + RemoveIgnoringCase("xAbYaBz", "ab") +
                   RemoveIgnoringCase("abc", "") + RemoveIgnoringCase("a", "abc"),
               "axYzabca");
-}
-
-// The tick counter goes on at 6 after 5001 and the silence goes on with it: two ticks before
-// the wrap are three after it, five make six (the silence has ended), a long one stays long.
-TEST(Timer1Timer, CountsUpTo5001AndGoesOnAtSixKeepingTheSilence) {
-    for (const auto& [tick, lastRx, tickAfter, lastRxAfter] :
-         std::vector<std::array<int, 4>>{{0, 0, 1, 0},
-                                         {5000, 10, 5001, 10},
-                                         {5001, 4999, 6, 3},
-                                         {5001, 4996, 6, 0},
-                                         {5001, 100, 6, 0}}) {
-        Workspace ws; // no transmission runs: the tables and the view are never reached
-        WindowState win;
-        PushedTextState state;
-        state.TickCount = static_cast<std::int16_t>(tick);
-        state.LastRxTick = static_cast<std::int16_t>(lastRx);
-        Timer1_Timer(state, ws, win);
-        EXPECT_TRUE(state.TickCount == tickAfter && state.LastRxTick == lastRxAfter)
-            << "tick " << tick << ", last " << lastRx;
-    }
 }
 
 constexpr char Header[] = "   RECORD:12052026-035651AM\r\n";
@@ -123,67 +107,37 @@ std::string FiledTransmission(const std::vector<std::string>& pieces, bool silen
 TEST(PushedCaptureCuts, OneTransmissionCutAnywhereGivesOneAndTheSameFile) {
     const std::string transmission = "\x1bR\x01\x1b\x32\x0fRESULT\r\n"s + "\x1br\x01\x1b\x32" +
                                      "LINE 2\r\n\x1bR\x01\x1b\x32\x0f";
-    std::vector<std::string> bytes;
-    for (const char byte : transmission)
-        bytes.emplace_back(1, byte);
-    for (const bool silenceEnds : {true, false}) {
-        SCOPED_TRACE(silenceEnds ? "ended by the silence" : "ended by the link");
-        EXPECT_EQ(FiledTransmission(bytes, silenceEnds), Header + "RESULT\r\nLINE 2\r\n\r\n"s);
-        for (std::size_t cut = 0; cut < transmission.size(); ++cut)
-            EXPECT_EQ(FiledTransmission({transmission.substr(0, cut), transmission.substr(cut)},
-                                        silenceEnds),
-                      Header + "RESULT\r\nLINE 2\r\n\r\n"s)
-                << "cut at " << cut;
-    }
+    for (const bool silenceEnds : {true, false})
+        for (const auto& pieces : Deliveries(transmission))
+            EXPECT_EQ(FiledTransmission(pieces, silenceEnds), Header + "RESULT\r\nLINE 2\r\n\r\n"s)
+                << (silenceEnds ? "silence " : "link ") << ::testing::PrintToString(pieces);
 }
 
 TEST_F(PushedCapture, StoresTheTransmissionNeverInARecordOpenedForEditing) {
     const std::int16_t r = AddReport(1);
     ws.RecordInEditor = true;
-    ws.EditReport = r;
-    ws.EditRecord = 1;
+    ws.EditReport = r, ws.EditRecord = 1;
     win.Text1.Set(ws.RecordText[r][1]);
     Receive("\x1bR\x01\x1b\x32\x0fRESULT\r\n"s);
     EXPECT_TRUE(!ws.RecordInEditor && win.Text1.visible && ws.Dirty);
-    EXPECT_EQ(ws.RecordText[r][1] + "|" + ws.RecordText[r][2],
-              "text of R1N1|"s + Header + "RESULT\r\n");
-    EXPECT_EQ(win.Text1.text, ws.RecordText[r][2]);
-    EXPECT_EQ(win.Frame2Caption + "|" + ws.ListText[ws.ListCount - 1],
-              "   RECORD:  12052026-035651AM|   RECORD:  12052026-035651AM");
-}
-
-TEST_F(PushedCapture, ContinuesAfterFiveTicksStartsAfterSixAndReadsEverythingWaiting) {
-    const std::int16_t r = AddReport();
-    state.TickCount = 5001; // data at the counter's top restarts it
-    port.incoming = "left by an earlier reader, ";
-    Receive("A\r");
-    EXPECT_TRUE(state.TickCount == 0 && state.LastRxTick == 0);
-    const std::uint32_t replaced = win.Text1.replaced;
-    Receive("B\r", 5);
-    EXPECT_EQ(win.Text1.replaced, replaced) << "appended, not replaced";
-    EXPECT_EQ(std::count(port.calls.begin(), port.calls.end(), "Read 0"), 2);
-
-    clock.now.second = 58;
-    Receive("C\r", 6);
-    ASSERT_EQ(ws.RecordCount[r], 2);
-    EXPECT_EQ(ws.RecordText[r][1], Header + "left by an earlier reader, A\r\nB\r\n"s);
-    EXPECT_EQ(ws.RecordText[r][2], "   RECORD:12052026-035658AM\r\nC\r\n");
-    EXPECT_EQ(win.Text1.text, ws.RecordText[r][2]);
+    EXPECT_EQ(ws.RecordText[r][1] + "|" + ws.RecordText[r][2] + "|" + win.Text1.text + "|" +
+                  win.Frame2Caption + "|" + ws.ListText[ws.ListCount - 1],
+              "text of R1N1|"s + Header + "RESULT\r\n|" + Header + "RESULT\r\n|" +
+                  "   RECORD:  12052026-035651AM|   RECORD:  12052026-035651AM");
 }
 
 TEST_F(PushedCapture, FollowsItsRecordWhenAnEarlierOneIsDeletedAndStartsAfreshWhenItIs) {
     const std::int16_t r = AddReport(2);
     Receive("A");
-    win.ListIndex = 1; // record 1 of the open report
-    Record_Delete(ws, win, services);
-    Receive("B", 1);
-    EXPECT_EQ(ws.RecordText[r][2], Header + "AB"s);
-
-    win.ListIndex = ws.ListCount - 1; // the record being captured
-    Record_Delete(ws, win, services);
-    Receive("C", 1);
-    ASSERT_EQ(ws.RecordCount[r], 2);
-    EXPECT_EQ(ws.RecordText[r][1] + "|" + ws.RecordText[r][2], "text of R1N2|"s + Header + "C");
+    std::string texts;
+    for (const int line : {1, 2}) { // record 1 of the open report, then the one captured
+        win.ListIndex = line;
+        Record_Delete(ws, win, services);
+        Receive(line == 1 ? "B" : "C", 1);
+        texts += ws.RecordText[r][1] + "|" + ws.RecordText[r][2] + "|";
+    }
+    EXPECT_EQ(ws.RecordCount[r], 2);
+    EXPECT_EQ(texts, "text of R1N2|"s + Header + "AB|text of R1N2|" + Header + "C|");
 }
 
 TEST_F(PushedCapture, RefusesTheFiftyFirstTransmissionShowsItAndTakesTheNextIntoANewReport) {
@@ -191,21 +145,21 @@ TEST_F(PushedCapture, RefusesTheFiftyFirstTransmissionShowsItAndTakesTheNextInto
     dialogs.whileShown = [&] { Receive("+"); }; // read once the capture goes on
     Receive("first chunk ");
     Receive("second chunk", 2);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{" Maximum Record Number is 50! "});
     EXPECT_TRUE(ws.RecordCount[r] == MaxRecords && ws.ListCount == 1 + MaxRecords);
-    EXPECT_EQ(win.Text1.text, "first chunk +second chunk");
+    const std::string shown = win.Text1.text;
     for (int n = 1; n <= MaxRecords; ++n)
         EXPECT_EQ(ws.RecordText[r][n], "text of R1N" + std::to_string(n));
-
-    Receive("next", 6);
-    EXPECT_EQ(dialogs.messages.size(), 2u) << "refused again, and told again";
-    EXPECT_EQ(win.Text1.text, "next+");
+    Receive("next", 6); // refused again, and told again
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>(2, " Maximum Record Number is 50! "));
+    EXPECT_EQ(shown + "|" + win.Text1.text, "first chunk +second chunk|next+");
     ASSERT_TRUE(mnuNewReport_Click(ws, win, services));
     Receive("kept", 6);
     EXPECT_EQ(ws.RecordText[2][1], Header + "kept"s);
 }
 
-TEST_F(PushedCapture, LeavesTheBytesAloneInVeskModeOnAClosedPortAndOnAnOverrun) {
+// Vesk mode, a closed port and an overrun leave the bytes alone; a break takes the link down
+// once, with the capture on disk.
+TEST_F(PushedCapture, LeavesTheBytesAloneInVeskModeOnAClosedPortOnAnOverrunAndEndsOnABreak) {
     AddReport();
     port.open = false;
     Receive("A");
@@ -215,18 +169,15 @@ TEST_F(PushedCapture, LeavesTheBytesAloneInVeskModeOnAClosedPortAndOnAnOverrun) 
     Receive("\x1b\x20\x09");
     EXPECT_EQ(port.incoming, "A\x1b\x20\x09");
     EXPECT_TRUE(ws.RecordCount[1] == 0 && dialogs.messages.empty());
-}
-
-TEST_F(PushedCapture, TakesTheLinkDownOnABreakWithTheCaptureOnDisk) {
-    AddReport();
-    Receive("A");
-    MSComm1_OnComm(state, ws, win, services, port, capture, CommEventBreak);
-    MSComm1_OnComm(state, ws, win, services, port, capture, CommEventBreak);
-    EXPECT_TRUE(!port.open && !ws.Connected && ws.Disconnected);
-    EXPECT_EQ(win.StatusPanel[0] + "|" + win.StatusPanel[1], "Disconnected|Serial Port : ");
-    ASSERT_EQ(dialogs.messages.size(), 1u) << "told once";
-    EXPECT_TRUE(dialogs.messages[0].starts_with("The connection to the test set was lost."));
-    EXPECT_EQ(ReadFile(ws.RecordPath[1][1]), Header + "A\r\n"s);
+    ws.TarnMode = !(ws.VeskMode = false);
+    Receive("");
+    for (int event = 0; event < 2; ++event)
+        MSComm1_OnComm(state, ws, win, services, port, capture, CommEventBreak);
+    EXPECT_TRUE(!port.open && !ws.Connected && ws.Disconnected && dialogs.messages.size() == 1);
+    EXPECT_EQ(win.StatusPanel[0] + "|" + win.StatusPanel[1] + "|" +
+                  dialogs.messages.at(0).substr(0, 40),
+              "Disconnected|Serial Port : |The connection to the test set was lost.");
+    EXPECT_EQ(ReadFile(ws.RecordPath[1][1]), Header + "A\x1b\x20\x09\r\n"s);
 }
 
 } // namespace

@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace orvane::testing {
 
 struct SerialWorld {
@@ -60,17 +58,13 @@ struct SerialWorld {
 
 // Bytes written as numbers, as the protocol tables give them.
 inline std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (const int value : values)
-        bytes += static_cast<char>(value);
-    return bytes;
+    return {values.begin(), values.end()};
 }
 
-inline const std::string GraphStart = Bytes({0x1B, 0x20, 0x0F});
-inline const std::string ScreenImageStart = Bytes({0x1B, 0x20, 0x04});
-inline const std::string TextStart = Bytes({0x1B, 0x20, 0x09});
-inline const std::string EndPicture = Bytes({0x1B, 0x52});
-inline const std::string LineFeed = Bytes({0x0A});
+inline const std::string GraphStart = Bytes({0x1B, 0x20, 0x0F}),
+                         ScreenImageStart = Bytes({0x1B, 0x20, 0x04}),
+                         TextStart = Bytes({0x1B, 0x20, 0x09}), EndPicture = Bytes({0x1B, 0x52}),
+                         LineFeed = "\n";
 
 // A bit-image block of `columns` columns: its header, then the column bytes given.
 inline std::string Block(int columns, const std::string& data = {}) {
@@ -85,13 +79,11 @@ inline std::string Printed(const RecordingSurface& surface) {
     return all;
 }
 
-class LoggingFiler final : public PictureFiler {
-  public:
+struct LoggingFiler final : PictureFiler {
     bool fail = false;
     std::vector<std::pair<std::string, EncodedImage>> filings; // record path, picture
-
-    bool File(const EncodedImage& image, const std::string& recordPath) override {
-        filings.emplace_back(recordPath, image);
+    bool File(const EncodedImage& image, const std::string& path) override {
+        filings.emplace_back(path, image);
         return !fail;
     }
 };
@@ -107,7 +99,6 @@ struct AcquisitionRig : SerialWorld {
     }
 
     void Feed(const std::string& bytes) { loop.Feed(bytes); }
-    const AcquisitionState& State() const { return loop.State(); }
     const std::string& TextOf(int record) const { return ws.RecordText[1][record]; }
     // The drawing position and flags: "row column pending esc".
     std::string Drawing() const {
@@ -117,8 +108,7 @@ struct AcquisitionRig : SerialWorld {
     }
 
     ProgressDisplay progress;
-    RecordingSurface imgScreen;
-    RecordingSurface imgTemp;
+    RecordingSurface imgScreen, imgTemp;
     RecordingClipboard clipboard;
     LoggingFiler filer;
     ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
