@@ -49,10 +49,8 @@ TEST(Decoder, EachStreamLeavesItsDrawingTextAndFilings) {
         EXPECT_EQ(rig.win.Text1.text,
                   bytes.starts_with(TextStart) ? "12052026-035651AM\r\n" + rig.TextOf(1) : "");
         EXPECT_EQ(bytes.starts_with(TextStart) ? rig.TextOf(1) : Outcome(rig), outcome);
-        for (const auto& filing : rig.filer.filings) {
-            EXPECT_EQ(filing.first, rig.ws.RecordPath[1][1]);
-            EXPECT_EQ(filing.second.png, rig.clipboard.image.png);
-        }
+        for (const auto& [path, picture] : rig.filer.filings)
+            EXPECT_EQ(path + picture.png, rig.ws.RecordPath[1][1] + rig.clipboard.image.png);
     }
 }
 

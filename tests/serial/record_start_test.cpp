@@ -40,23 +40,6 @@ TEST_F(RecordStart, MakesAReportWhenThereIsNoneAndNamesEachRecordByAFreeStamp) {
                        "1 01012027-000000AM.txt   RECORD:  01012027-000000AM\n");
 }
 
-TEST_F(RecordStart, OpensAClosedNewestReportOrSelectsItsLineAndAppendsTheRecordBelowIt) {
-    AddReport(1);
-    const std::int16_t r = AddReport(2);
-    for (const int record : {3, 4}) {
-        ws.CurrentReport = 1;
-        win.ListIndex = 3;
-        ASSERT_EQ(Start(), record);
-        EXPECT_TRUE(ws.ReportState[r] == ReportOpen && ws.CurrentReport == r);
-        ASSERT_EQ(ws.ListCount, record + 2);
-        EXPECT_EQ(ws.ListText[record + 1], ws.RecordLabel[r][record]);
-        EXPECT_TRUE(ws.ListReport[record + 1] == r && ws.ListRecord[record + 1] == record);
-        // The report's own line is the selected one.
-        EXPECT_TRUE(win.ListIndex == 1 && ws.ListSelection == 1);
-    }
-    EXPECT_EQ(ws.ListText[2] + "|" + ws.ListText[3], "   RECORD:  R2N1|   RECORD:  R2N2");
-}
-
 TEST_F(RecordStart, RefusesARecordWhoseLineDoesNotFitTheList) {
     // Open reports of 50 and 49 records fill all 101 lines of the list.
     for (const int records : {MaxRecords, MaxRecords - 1}) {
