@@ -103,9 +103,10 @@ TEST(RecordsAtTheLinkEnd, APictureCutShortIsFiledWithWhatArrivedOfIt) {
         rig.loop.End();
         rig.loop.End(); // filed once
         ASSERT_TRUE(!rig.loop.Running() && rig.filer.filings.size() == expected);
-        if (filed) // what arrived, as the record's document
+        if (filed) { // what arrived, as the record's document
             EXPECT_EQ(rig.filer.filings.back().first + "|" + rig.filer.filings.back().second.png,
                       rig.ws.RecordPath[1][1] + "|" + rig.imgTemp.Image().png);
+        }
         rig.Feed(TextStart + "late");
         EXPECT_EQ(rig.ws.RecordCount[1], bytes.starts_with("\x1b") ? 1 : 0)
             << "nothing decoded after the end";

@@ -114,8 +114,7 @@ TEST(PushedCaptureCuts, OneTransmissionCutAnywhereGivesOneAndTheSameFile) {
 
 TEST_F(PushedCapture, StoresTheTransmissionNeverInARecordOpenedForEditing) {
     const std::int16_t r = AddReport(1);
-    ws.RecordInEditor = true;
-    ws.EditReport = r, ws.EditRecord = 1;
+    ws.EditReport = r, ws.EditRecord = 1, ws.RecordInEditor = true;
     win.Text1.Set(ws.RecordText[r][1]);
     Receive("\x1bR\x01\x1b\x32\x0fRESULT\r\n"s);
     EXPECT_TRUE(!ws.RecordInEditor && win.Text1.visible && ws.Dirty);
