@@ -1,5 +1,5 @@
 // Record starts and their window layout, where the captured text may go, the 50-record
-// limit, filing failures and save points.
+// limit, filing failures, save points and the end of the link.
 
 #include "serial_test_world.h"
 
@@ -8,173 +8,107 @@
 namespace orvane::testing {
 namespace {
 
-class Records : public ::testing::Test {
-  protected:
+// The text is appended to the views shown (Text2 too), not replaced; hidden views or a new
+// report meanwhile do not keep it from its record.
+TEST(RecordText, GoesToTheViewsShownAndToItsOwnRecordNeverToOneBeingEdited) {
     AcquisitionRig rig;
-
-    // Record `n` of report 1, which is open: its line follows the report's own.
-    void DeleteRecord(int n) {
-        rig.win.ListIndex = n;
-        Record_Delete(rig.ws, rig.win, rig.services);
-    }
-};
-
-TEST(RecordStarts, EachKindSwitchesToItsLayoutAndAddsItsRecord) {
-    struct Row {
-        std::string start;
-        bool graphic, screenTimer, showsReport;
-    };
-    for (const Row& row :
-         {Row{GraphStart, true, false, false}, Row{ScreenImageStart, true, true, true},
-          Row{TextStart, false, false, true}}) {
-        SCOPED_TRACE(::testing::PrintToString(row.start));
-        AcquisitionRig rig;
-        rig.ws.ReportField[1][1] = "ACME";
-        rig.win.imgScreenVisible = rig.win.scrGraphicVisible = rig.win.Text2.visible = true;
-        rig.win.Text1.visible = false;
-        rig.win.scrGraphicValue = 120;
-        const std::string caption = rig.win.Caption;
-
-        rig.Feed(row.start);
-
-        EXPECT_EQ(rig.State().GraphicMode, row.graphic);
-        EXPECT_EQ(rig.win.imgScreenVisible && rig.win.scrGraphicVisible, row.graphic);
-        EXPECT_EQ(rig.win.Text1.visible, !row.graphic);
-        EXPECT_EQ(rig.win.Text2.visible, !row.graphic);
-        EXPECT_EQ(rig.win.scrGraphicValue, row.graphic ? 0 : 120);
-        EXPECT_EQ(rig.win.ProgressVisible && rig.progress.CounterTimerEnabled, row.graphic);
-        EXPECT_EQ(rig.progress.ScreenTimerEnabled, row.screenTimer);
-        EXPECT_EQ(rig.progress.GraphTimerEnabled, row.graphic && !row.screenTimer);
-        EXPECT_EQ(rig.win.Caption, row.showsReport ? "Kavrel::" + rig.ws.ReportName[1] : caption);
-        EXPECT_EQ(rig.win.HeaderBox[0], row.showsReport ? "ACME" : "");
-        EXPECT_EQ(rig.ws.RecordType[1][1], row.graphic ? KindGraph : KindRecord);
-        // A text record's name (its label without "   RECORD:  ") is shown, not stored.
-        EXPECT_EQ(rig.win.Text1.text,
-                  row.graphic ? "" : rig.ws.RecordLabel[1][1].substr(12) + "\r\n");
-        EXPECT_EQ(rig.TextOf(1), "");
-    }
-}
-
-TEST_F(Records, TextGoesToTheViewsShownAndToItsOwnRecordNeverToOneBeingEdited) {
     rig.Feed(TextStart);
     const auto replaced = rig.win.Text1.replaced;
-    rig.win.Text2.visible = true;
-    rig.ws.RecordInEditor = true; // the user opened a record in the text view
+    rig.win.Text2.visible = rig.ws.RecordInEditor = true; // the user opened a record in the view
     rig.Feed("x" + LineFeed);
-    EXPECT_FALSE(rig.ws.RecordInEditor);
-    EXPECT_EQ(rig.win.Text2.text, "x\r\n");
-    EXPECT_EQ(rig.win.Text1.replaced, replaced) << "appended, not replaced";
-
-    // A new report meanwhile, other views shown: the record still gets its text.
+    EXPECT_TRUE(!rig.ws.RecordInEditor && rig.win.Text2.text == "x\r\n" &&
+                rig.win.Text1.replaced == replaced);
     ASSERT_TRUE(mnuNewReport_Click(rig.ws, rig.win, rig.services));
     rig.win.Text1.visible = rig.win.Text2.visible = false;
     rig.Feed("y");
-    EXPECT_TRUE(rig.win.Text1.text.ends_with("x\r\n"));
-    EXPECT_EQ(rig.TextOf(1) + "|" + rig.ws.RecordText[2][1], "x\r\ny|");
-
     rig.ws.RecordInEditor = true;
     rig.Feed(TextStart);
     EXPECT_FALSE(rig.ws.RecordInEditor);
+    EXPECT_EQ(rig.TextOf(1) + "|" + rig.ws.RecordText[2][1], "x\r\ny|");
 }
 
-TEST_F(Records, TextFollowsItsRecordWhenAnEarlierOneIsDeletedAndDiesWithIt) {
+TEST(RecordText, FollowsItsRecordWhenAnEarlierOneIsDeletedAndDiesWithIt) {
+    AcquisitionRig rig;
     rig.Feed(GraphStart + TextStart + "one");
-    DeleteRecord(1);
-    rig.Feed("two");
-    EXPECT_EQ(rig.TextOf(1), "onetwo");
-
-    DeleteRecord(1);
-    rig.Feed("three");
+    std::string texts;
+    for (const char* more : {"two", "three"}) {
+        rig.win.ListIndex = 1; // record 1 of the open report
+        Record_Delete(rig.ws, rig.win, rig.services);
+        rig.Feed(more);
+        texts += rig.TextOf(1) + "|";
+    }
+    EXPECT_EQ(texts, "onetwo||");
     for (int n = 0; n <= MaxRecords; ++n)
         EXPECT_EQ(rig.ws.RecordText[1][n].find("three"), std::string::npos) << "record " << n;
 }
 
-TEST_F(Records, FiftyFirstRecordIsRefusedAndStopsTheRun) {
+TEST(RecordLimit, FiftyFirstRecordIsRefusedAndStopsTheRunButNotTheLink) {
+    AcquisitionRig rig;
     for (int i = 0; i < MaxRecords; ++i)
         rig.Feed(TextStart);
-    ASSERT_TRUE(rig.dialogs.messages.empty());
-
     rig.Feed(GraphStart + "after" + TextStart);
-
-    EXPECT_EQ(rig.ws.RecordCount[1], MaxRecords);
+    EXPECT_TRUE(!rig.loop.Running() && rig.ws.Connected && rig.ws.RecordCount[1] == MaxRecords);
+    rig.Feed(TextStart); // nothing is decoded until the next start
     EXPECT_EQ(rig.dialogs.messages, std::vector<std::string>{" Maximum Record Number is 50! "});
-    EXPECT_FALSE(rig.loop.Running());
-    EXPECT_TRUE(rig.ws.Connected) << "the link stays up";
     EXPECT_EQ(rig.TextOf(50) + Printed(rig.imgTemp), "");
-
-    rig.Feed(TextStart);
-    EXPECT_EQ(rig.dialogs.messages.size(), 1u) << "nothing is decoded until the next start";
 }
 
-TEST_F(Records, FilingFailureIsToldAndTheRecordAndTheRunGoOnWithTheBytesInOrder) {
-    rig.filer.fail = true;
-    rig.dialogs.whileShown = [&] { rig.Feed("Q"); }; // the port delivers meanwhile
-    rig.Feed(GraphStart + Block(1, "\xFF") + EndPicture + "S");
-
-    EXPECT_EQ(rig.dialogs.messages, std::vector<std::string>{"Can't save the picture to " +
-                                                             rig.ws.RecordPath[1][1] + "!"});
-    EXPECT_EQ(Printed(rig.imgTemp), "0,7:R 8,7:S 16,7:Q ");
-    EXPECT_EQ(rig.ws.RecordType[1][1], KindGraph);
-    EXPECT_NE(rig.clipboard.image.png, "") << "the picture is still on the clipboard";
-    EXPECT_TRUE(rig.loop.Running());
-
-    rig.filer.fail = false;
-    rig.Feed(LineFeed + Block(1, "\xFF") + EndPicture);
-    ASSERT_EQ(rig.filer.filings.size(), 2u);
-    EXPECT_EQ(rig.filer.filings[1].path, rig.ws.RecordPath[1][1]);
-    EXPECT_NE(rig.filer.filings[1].image.png, rig.filer.filings[0].image.png) << "grown";
-    EXPECT_TRUE(rig.imgTemp.IsBlack(0, 0)) << "the first row is still in the picture";
-}
-
-TEST_F(Records, RecordStartsAndFilingsAskForASaveOncePerDeliveryAndOnlyAGraphGetsADocument) {
+// A save is asked for once per delivery that starts a record or files its picture; a
+// filing that fails is told, saves nothing, and the run goes on with the bytes in order.
+TEST(RecordFiling, SavePointsOnlyAGraphGetsADocumentAndAFailedFilingIsTold) {
+    AcquisitionRig rig;
     int saves = 0;
     rig.loop.OnSavePoint([&] { ++saves; });
     const std::string picture = Block(1, "\x01") + EndPicture;
     rig.Feed("text" + LineFeed + picture); // no record in this run yet
-    EXPECT_EQ(saves, 0);
     rig.Feed(GraphStart + TextStart + picture);
-    EXPECT_EQ(saves, 1);
     EXPECT_TRUE(rig.filer.filings.empty()) << "a text record has no document";
     EXPECT_NE(rig.clipboard.image.png, "") << "yet the picture is on the clipboard";
     rig.Feed(ScreenImageStart + picture);
-    EXPECT_EQ(saves, 2);
+
     rig.filer.fail = true;
-    rig.Feed(picture);
-    EXPECT_EQ(saves, 2) << "a failed filing saves nothing";
-    EXPECT_EQ(rig.filer.filings.size(), 2u);
+    rig.dialogs.whileShown = [&] { rig.Feed("Q"); }; // the port delivers meanwhile
+    rig.Feed(LineFeed + Block(1, "\xFF") + EndPicture + "S");
+    EXPECT_EQ(std::to_string(saves) + " " + Printed(rig.imgTemp) + rig.dialogs.messages.at(0),
+              "2 0,7:R 0,23:R 8,23:S 16,23:Q Can't save the picture to " + rig.ws.RecordPath[1][3] +
+                  "!");
+    EXPECT_TRUE(rig.loop.Running() && rig.ws.RecordType[1][3] == KindGraph &&
+                rig.dialogs.messages.size() == 1);
+    EXPECT_EQ(rig.clipboard.image.png, rig.filer.filings.back().second.png) << "still there";
+
+    rig.filer.fail = false;
+    rig.Feed(LineFeed + Block(1, "\xFF") + EndPicture);
+    ASSERT_EQ(rig.filer.filings.size(), 3u);
+    EXPECT_TRUE(rig.filer.filings[2].first == rig.ws.RecordPath[1][3] && rig.imgTemp.IsBlack(0, 7))
+        << "the first row is still in the picture";
+    EXPECT_NE(rig.filer.filings[2].second.png, rig.filer.filings[1].second.png) << "grown";
 }
 
 // The link ends while a picture is drawn: what arrived is filed as the record's document
 // at once, so the record survives; a document that holds all there is is not written again.
 TEST(RecordsAtTheLinkEnd, APictureCutShortIsFiledWithWhatArrivedOfIt) {
-    struct Row {
-        std::string bytes;
-        bool filed;
-    };
-    for (const Row& row : {
-             Row{GraphStart + Block(2, "\xFF\x81") + LineFeed + Block(1, "\x01"), true},
-             Row{ScreenImageStart + "AB", true},
-             Row{GraphStart, true}, // nothing drawn yet: an empty picture keeps the record
-             Row{GraphStart + Block(1, "\xFF") + EndPicture, false},
-             Row{GraphStart + Block(1, "\xFF") + EndPicture + LineFeed, false},
-             Row{TextStart + "TEXT", false},
-             Row{"before any record", false},
+    for (const auto& [bytes, filed] : std::vector<std::pair<std::string, bool>>{
+             {GraphStart + Block(2, "\xFF\x81") + LineFeed + Block(1, "\x01"), true},
+             {ScreenImageStart + "AB", true},
+             {GraphStart, true}, // nothing drawn yet: an empty picture keeps the record
+             {GraphStart + Block(1, "\xFF") + EndPicture, false},
+             {GraphStart + Block(1, "\xFF") + EndPicture + LineFeed, false},
+             {TextStart + "TEXT", false},
+             {"before any record", false},
          }) {
-        SCOPED_TRACE(::testing::PrintToString(row.bytes));
+        SCOPED_TRACE(::testing::PrintToString(bytes));
         AcquisitionRig rig;
-        rig.Feed(row.bytes);
-        const std::size_t before = rig.filer.filings.size();
+        rig.Feed(bytes);
+        const std::size_t expected = rig.filer.filings.size() + (filed ? 1 : 0);
         rig.loop.End();
-        EXPECT_FALSE(rig.loop.Running());
-        ASSERT_EQ(rig.filer.filings.size(), before + (row.filed ? 1 : 0));
-        if (row.filed) {
-            EXPECT_EQ(rig.filer.filings.back().path, rig.ws.RecordPath[1][1]);
-            EXPECT_EQ(rig.filer.filings.back().image.png, rig.imgTemp.Image().png);
+        rig.loop.End(); // filed once
+        ASSERT_TRUE(!rig.loop.Running() && rig.filer.filings.size() == expected);
+        if (filed) { // what arrived, as the record's document
+            EXPECT_EQ(rig.filer.filings.back().first + "|" + rig.filer.filings.back().second.png,
+                      rig.ws.RecordPath[1][1] + "|" + rig.imgTemp.Image().png);
         }
-        rig.loop.End();
-        EXPECT_EQ(rig.filer.filings.size(), before + (row.filed ? 1 : 0)) << "filed once";
         rig.Feed(TextStart + "late");
-        EXPECT_EQ(rig.ws.RecordCount[1], row.bytes.starts_with("\x1b") ? 1 : 0)
+        EXPECT_EQ(rig.ws.RecordCount[1], bytes.starts_with("\x1b") ? 1 : 0)
             << "nothing decoded after the end";
     }
 }

@@ -13,23 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace orvane::testing {
-
-// A message box runs the event loop: `whileShown` is what arrives meanwhile.
-class LoggingDialogs final : public Dialogs {
-  public:
-    std::vector<std::string> messages;
-    std::function<void()> whileShown;
-
-    void Message(std::string_view text) override {
-        messages.emplace_back(text);
-        if (whileShown)
-            whileShown();
-    }
-    bool Confirm(std::string_view) override { return true; }
-};
 
 struct SerialWorld {
     SerialWorld(std::int32_t target, const std::string& targetDir) {
@@ -44,10 +28,9 @@ struct SerialWorld {
 
     std::string TargetDir() const { return TargetDirectory(root.str(), ws.TargetDir); }
 
-    // A closed report at the end of the list holding `records` text records.
+    // A closed report at the end of the list holding `records` text records "R<r>N<n>".
     std::int16_t AddReport(int records = 0) {
-        const auto r = static_cast<std::int16_t>(ws.ReportCount + 1);
-        ws.ReportCount = r;
+        const auto r = ++ws.ReportCount;
         ws.ReportName[r] = "WORKSPACE_" + std::to_string(r);
         ws.ReportState[r] = ReportClosed;
         ws.RecordCount[r] = static_cast<std::int16_t>(records);
@@ -65,7 +48,7 @@ struct SerialWorld {
     TempDir root;
     DiskFileSystem files;
     FakeClock clock;
-    LoggingDialogs dialogs;
+    FakeDialogs dialogs; // a message box runs the event loop: `whileShown` arrives meanwhile
     Services services{files, clock, dialogs, root.str()};
     FakeSerialPort port;
     CountingCapture capture;
@@ -75,17 +58,13 @@ struct SerialWorld {
 
 // Bytes written as numbers, as the protocol tables give them.
 inline std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (const int value : values)
-        bytes += static_cast<char>(value);
-    return bytes;
+    return {values.begin(), values.end()};
 }
 
-inline const std::string GraphStart = Bytes({0x1B, 0x20, 0x0F});
-inline const std::string ScreenImageStart = Bytes({0x1B, 0x20, 0x04});
-inline const std::string TextStart = Bytes({0x1B, 0x20, 0x09});
-inline const std::string EndPicture = Bytes({0x1B, 0x52});
-inline const std::string LineFeed = Bytes({0x0A});
+inline const std::string GraphStart = Bytes({0x1B, 0x20, 0x0F}),
+                         ScreenImageStart = Bytes({0x1B, 0x20, 0x04}),
+                         TextStart = Bytes({0x1B, 0x20, 0x09}), EndPicture = Bytes({0x1B, 0x52}),
+                         LineFeed = "\n";
 
 // A bit-image block of `columns` columns: its header, then the column bytes given.
 inline std::string Block(int columns, const std::string& data = {}) {
@@ -100,17 +79,11 @@ inline std::string Printed(const RecordingSurface& surface) {
     return all;
 }
 
-class LoggingFiler final : public PictureFiler {
-  public:
-    struct Filing {
-        std::string path;
-        EncodedImage image;
-    };
+struct LoggingFiler final : PictureFiler {
     bool fail = false;
-    std::vector<Filing> filings;
-
-    bool File(const EncodedImage& image, const std::string& recordPath) override {
-        filings.push_back({recordPath, image});
+    std::vector<std::pair<std::string, EncodedImage>> filings; // record path, picture
+    bool File(const EncodedImage& image, const std::string& path) override {
+        filings.emplace_back(path, image);
         return !fail;
     }
 };
@@ -126,18 +99,16 @@ struct AcquisitionRig : SerialWorld {
     }
 
     void Feed(const std::string& bytes) { loop.Feed(bytes); }
-    const AcquisitionState& State() const { return loop.State(); }
     const std::string& TextOf(int record) const { return ws.RecordText[1][record]; }
-    // The drawing position and flags, as one line to compare.
+    // The drawing position and flags: "row column pending esc".
     std::string Drawing() const {
         const AcquisitionState& s = loop.State();
-        return "row " + std::to_string(s.BandRow) + " column " + std::to_string(s.BandColumn) +
-               " pending " + std::to_string(s.GraphPending) + " esc " + std::to_string(s.EscOnLine);
+        return "r" + std::to_string(s.BandRow) + " c" + std::to_string(s.BandColumn) + " p" +
+               std::to_string(s.GraphPending) + " e" + std::to_string(s.EscOnLine);
     }
 
     ProgressDisplay progress;
-    RecordingSurface imgScreen;
-    RecordingSurface imgTemp;
+    RecordingSurface imgScreen, imgTemp;
     RecordingClipboard clipboard;
     LoggingFiler filer;
     ScreenLoop loop{ws, win, services, progress, {imgScreen, imgTemp, clipboard, filer}};
