@@ -125,11 +125,6 @@ PtyTestset::~PtyTestset() {
         ::close(output_);
 }
 
-void PtyTestset::PressEnter() {
-    if (input_ >= 0 && ::write(input_, "\n", 1) != 1)
-        failure_ = "cannot press Enter: " + std::string(std::strerror(errno));
-}
-
 int PtyTestset::WaitForExit(std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     for (int status = 0; pid_ > 0 && exitCode_ < 0;) {

@@ -31,14 +31,12 @@ class PtyTestset {
     const std::string& Failure() const { return failure_; }
     const std::string& DevicePath() const { return devicePath_; }
 
-    // The Enter a test set started with --wait-key waits for.
-    void PressEnter();
     // The exit code once the program has ended within `timeout`; -1 if it is still running.
     int WaitForExit(std::chrono::milliseconds timeout);
+  private:
     // SIGTERM, then the exit code.
     int Terminate();
 
-  private:
     pid_t pid_ = -1;
     int input_ = -1;
     int output_ = -1;
