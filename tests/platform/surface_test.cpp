@@ -1,12 +1,15 @@
-// The picture surface. (How a drawn picture reads back from its document is seen by the
-// LibreOffice round trip.)
+// The picture surface and the clipboard. (How a drawn picture reads back from its document is seen
+// by the LibreOffice round trip.)
 
 #include "platform/png_codec.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_picture_surface.h"
 #include "support/qt_application.h"
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <climits>
@@ -70,6 +73,21 @@ TEST(SurfaceTest, DrawsDotsAndTextClipsWhatIsOutsideAndLoadsOnlyPictures) {
     surface.SetPixel(5, 5, true);
     surface.Clear();
     EXPECT_EQ(std::tuple(dots(), surface.TextX(), surface.TextY()), std::tuple(0, 0, 0));
+}
+
+// Text goes to other programs as the characters it stands for and comes back byte for byte.
+TEST(SurfaceTest, TheClipboardHoldsPicturesAndWindows1252Text) {
+    ASSERT_TRUE(testing::EnsureQtApplication());
+    QtClipboard clipboard;
+    QtPictureSurface surface;
+    surface.SetPixel(3, 4, true);
+    clipboard.SetImage(surface.Image());
+    EXPECT_EQ(QGuiApplication::clipboard()->image().pixel(3, 4), qRgb(0, 0, 0));
+    clipboard.SetText("LEVEL -12.5 dB \xb0\xe9\x80\r\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("LEVEL -12.5 dB °é€\r\n"));
+    EXPECT_EQ(clipboard.Text(), "LEVEL -12.5 dB \xb0\xe9\x80\r\n");
+    clipboard.SetImage(EncodedImage{"garbage", 1, 1});
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull() && clipboard.Text().empty());
 }
 
 } // namespace

@@ -112,6 +112,20 @@ TEST(PushedCaptureCuts, OneTransmissionCutAnywhereGivesOneAndTheSameFile) {
                 << (silenceEnds ? "silence " : "link ") << ::testing::PrintToString(pieces);
 }
 
+// Five silent half-second ticks keep a transmission going; after six the next data starts a
+// record of its own (also when the data restarts the counter at its top).
+TEST_F(PushedCapture, ContinuesAfterFiveSilentTicksAndStartsAfreshAfterSix) {
+    const std::int16_t r = AddReport();
+    state.TickCount = 5001;
+    Receive("A\r");
+    Receive("B\r", 5);
+    clock.now.second = 58;
+    Receive("C\r", 6);
+    EXPECT_EQ(std::to_string(ws.RecordCount[r]) + "|" + ws.RecordText[r][1] + "|" +
+                  ws.RecordText[r][2],
+              "2|"s + Header + "A\r\nB\r\n|   RECORD:12052026-035658AM\r\nC\r\n");
+}
+
 TEST_F(PushedCapture, StoresTheTransmissionNeverInARecordOpenedForEditing) {
     const std::int16_t r = AddReport(1);
     ws.EditReport = r, ws.EditRecord = 1, ws.RecordInEditor = true;

@@ -1,9 +1,11 @@
 // The record list under the keyboard and the mouse, and the window without a mouse: Tab reads
-// the window in order, every dialog takes Enter and Escape.
+// the window in order, every dialog takes Enter and Escape, a screen reader finds every control.
 
 #include "window_fixture.h"
 
 #include "platform/cp1252.h"
+
+#include <QAccessible>
 
 #include <functional>
 
@@ -182,6 +184,48 @@ TEST_F(KeyboardAccessTest, EveryDialogTakesEnterAndEscape) {
             }
         }
     }
+}
+
+// A screen reader finds each control by its role and the name the user reads beside it.
+TEST_F(KeyboardAccessTest, ScreenReaderFindsEveryControlByRoleAndName) {
+    QAccessible::setActive(true);
+    const auto find = [this](QAccessible::Role role, const QString& name) {
+        std::function<QObject*(QAccessibleInterface*)> in = [&](QAccessibleInterface* node) {
+            if (node && node->role() == role && node->text(QAccessible::Name) == name)
+                return node->object();
+            for (int i = 0; node && i < node->childCount(); ++i)
+                if (QObject* found = in(node->child(i)))
+                    return found;
+            return static_cast<QObject*>(nullptr);
+        };
+        return in(QAccessible::queryAccessibleInterface(&window));
+    };
+    for (QAction* button : window.Toolbar1()->actions()) {
+        if (!button->isSeparator()) {
+            EXPECT_EQ(find(QAccessible::Button, button->toolTip()),
+                      window.Toolbar1()->widgetForAction(button));
+        }
+    }
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    const std::pair<QAccessible::Role, QString> roles[] = {
+        {QAccessible::List, "Record List"},        {QAccessible::EditableText, "Report"},
+        {QAccessible::EditableText, "Firma"},      {QAccessible::EditableText, "Kommentar"},
+        {QAccessible::Button, "Save User's Info"}, {QAccessible::StaticText, "Target:Vesk/VeskM"}};
+    const QObject* controls[] = {window.List1(),
+                                 window.Frame2()->Text1(),
+                                 window.Frame3()->Boxes()[0],
+                                 window.Frame3()->Boxes()[3],
+                                 window.Frame3()->cmdOK(),
+                                 window.StatusPanel(2)};
+    for (std::size_t i = 0; i < std::size(roles); ++i)
+        EXPECT_EQ(find(roles[i].first, roles[i].second), controls[i])
+            << roles[i].second.toStdString();
+    // The text view is named by its frame's caption, whatever record it shows.
+    GoToLine(0);
+    QTest::keyClick(window.List1(), Qt::Key_Return);
+    QTest::keyClick(window.List1(), Qt::Key_Down);
+    QTest::keyClick(window.List1(), Qt::Key_Return);
+    EXPECT_EQ(find(QAccessible::EditableText, Record1), window.Frame2()->Text1());
 }
 
 } // namespace
