@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <string_view>
+#include <windows.h>
+#endif
+
 namespace orvane {
 namespace {
 
@@ -39,6 +44,12 @@ TEST(Stamps, PadTheDigitsEndInTheTimeFormatsSuffixAndMoveOnAcrossDaysAndYears) {
     EXPECT_EQ(endings, "15040505|15040505|15040505|150405nm|");
     const std::string system = TimeStamp(time, SystemClock().TimeText(time));
     EXPECT_TRUE(system == "150405PM" || system == "15040505") << system;
+#ifdef _WIN32
+    // The user's regional time format decides, not the C library's 24-hour default.
+    wchar_t format[80] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STIMEFORMAT, format, 80);
+    EXPECT_EQ(system, std::wstring_view(format).ends_with(L"tt") ? "150405PM" : "15040505");
+#endif
 }
 
 } // namespace

@@ -1,12 +1,37 @@
 // Writing the index and the record files and reading them back.
 
+#include "support/scoped_env.h"
 #include "workspace/index_format.h"
 #include "workspace_world.h"
 
 namespace orvane::testing {
 namespace {
 
-using IndexRoundTrip = WorkspaceWorld;
+// On Windows the files go to C:\PLX itself, the data root the older program had, unless the
+// machine holds one already: that is not a test's to change.
+class IndexRoundTrip : public WorkspaceWorld {
+  protected:
+    void SetUp() override {
+#ifdef _WIN32
+        const ScopedEnv noRoot("KAVREL_DATA_ROOT", nullptr);
+        if (fs::exists(DefaultDataRoot()))
+            return;
+        services.dataRoot = DefaultDataRoot();
+        ASSERT_EQ(services.dataRoot, "C:\\PLX");
+        claimed_ = files.MakeDirectory(services.dataRoot);
+        ASSERT_TRUE(claimed_ && files.MakeDirectory(targetDir()));
+#endif
+    }
+    void TearDown() override {
+        if (!claimed_)
+            return;
+        files.SetReadOnly(indexPath(), false);
+        fs::remove_all(services.dataRoot);
+    }
+
+  private:
+    bool claimed_ = false;
+};
 
 // Load then save gives the same bytes: names, fields and labels that look like markers or
 // hold 8-bit characters, text and graph records; a fresh report follows one holding records.
