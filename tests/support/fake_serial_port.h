@@ -24,7 +24,6 @@ class FakeSerialPort final : public SerialPort {
     int port = 1;
     std::string settings = "9600,N,8,1";
     bool open = false;
-    bool rts = false;
     InputMode inputMode = InputMode::Binary;
 
     // "SetCommPort 3", "Open", "Close", "SetSettings 9600,N,8,1", "Read 0", "Discard", ...
@@ -61,10 +60,7 @@ class FakeSerialPort final : public SerialPort {
     }
     bool IsOpen() const override { return open; }
     std::string LastError() const override { return lastError_; }
-    void SetRts(bool on) override {
-        calls.push_back(on ? "SetRts on" : "SetRts off");
-        rts = on;
-    }
+    void SetRts(bool on) override { calls.push_back(on ? "SetRts on" : "SetRts off"); }
     void SetInputMode(InputMode mode) override {
         calls.push_back(mode == InputMode::Text ? "SetInputMode text" : "SetInputMode binary");
         inputMode = mode;

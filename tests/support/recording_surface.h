@@ -31,17 +31,13 @@ class RecordingSurface final : public PictureSurface {
         std::fill(dots_.begin(), dots_.end(), Unwritten);
         printed.clear();
         textX = textY = 0;
-        ++clears;
     }
     bool LoadPicture(const EncodedImage& image) override {
         if (!image.png.empty())
             loaded = image;
         return !image.png.empty();
     }
-    void RemovePicture() override {
-        loaded = {};
-        ++removals;
-    }
+    void RemovePicture() override { loaded = {}; }
     void SetPixel(int x, int y, bool black) override {
         ++pixelCalls;
         textX = x;
@@ -69,8 +65,6 @@ class RecordingSurface final : public PictureSurface {
 
     // False outside the grid and for white dots.
     bool IsBlack(int x, int y) const { return Inside(x, y) && Dot(x, y) == Black; }
-    // True where a dot was ever set since the last Clear, black or white.
-    bool WasWritten(int x, int y) const { return Inside(x, y) && Dot(x, y) != Unwritten; }
     std::size_t BlackCount() const {
         return static_cast<std::size_t>(std::count(dots_.begin(), dots_.end(), Black));
     }
@@ -79,8 +73,6 @@ class RecordingSurface final : public PictureSurface {
     int textY = 0;
     std::vector<PrintedText> printed; // since the last Clear
     EncodedImage loaded;              // the picture given by LoadPicture, until removed
-    int clears = 0;
-    int removals = 0;
     std::size_t pixelCalls = 0; // SetPixel calls, clipped ones included
 
   private:
