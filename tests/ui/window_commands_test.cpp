@@ -178,7 +178,6 @@ TEST_F(CommandTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     MainWindow& window = Started();
     ChooseTarget(window, 0);
     ChooseLanguage(window, &LanguageDialog::Option2);
-    run->port.port = 3;
     run->port.settings = "19200,E,7,1";
     // The scratch document of another copy of the program is left alone.
     testing::WriteFile(DataPath("temp.doc"), "another copy's, being written");
@@ -187,7 +186,6 @@ TEST_F(CommandTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     EXPECT_TRUE(std::filesystem::exists(DataPath("temp.doc")));
 
     MainWindow& next = Started();
-    EXPECT_EQ(run->port.port, 3);
     EXPECT_EQ(run->port.settings, "19200,e,7,1");
     EXPECT_EQ(next.StatusPanel(2)->text(), "Target:Tarn/TarnX");
     EXPECT_TRUE(next.Form4()->Option(0)->isChecked());
