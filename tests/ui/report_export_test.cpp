@@ -1,11 +1,14 @@
-// A whole report as PDF from the command line, on an index as the older program wrote it.
+// A whole report as PDF: from the window's menus and from the command line, on an index as the
+// older program wrote it.
 
 #include "window_fixture.h"
 
 #include "output/picture_document.h"
+#include "platform/cp1252.h"
 #include "platform/png_codec.h"
 #include "support/poppler.h"
 #include "ui/command_line.h"
+#include "ui/report_export.h"
 
 #include <map>
 
@@ -132,6 +135,28 @@ TEST_F(ReportExportTest, CommandLineSaysWhatIsWrongAndFails) {
     char* withFlag[] = {name, other, flag};
     EXPECT_TRUE(IsCommandLineRun(3, withFlag));
     EXPECT_FALSE(IsCommandLineRun(2, withFlag)) << "other arguments open the window as before";
+}
+
+TEST_F(ReportExportTest, WindowExportsTheSelectedLinesReportInItsLanguage) {
+    if (!testing::HasPoppler())
+        GTEST_SKIP() << "poppler tools are not installed";
+    MainWindow& window = Started();
+    ChooseLanguage(window, &LanguageDialog::Option2);
+    Connect(window); // loads the index
+
+    WindowContext ctx{run->ws,        run->win,       run->services, run->settings, run->port,
+                      run->clipboard, run->imgScreen, run->imgTemp,  run->launcher, run->filer};
+    for (const auto& [line, report] : std::initializer_list<std::pair<int, const char*>>{
+             {0, "Site \xc4"}, {1, "Site B"}, {-1, "Site B"}}) {
+        run->win.ListIndex = line;
+        ASSERT_TRUE(ExportReportPdfTo(ctx, Pdf("window.pdf")));
+        const QString text = Text(Pdf("window.pdf"));
+        EXPECT_TRUE(text.startsWith(FromCp1252(report))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Techniker:")));
+    }
+    EXPECT_FALSE(ExportReportPdfTo(ctx, Pdf("no/such/folder/x.pdf")));
+    ASSERT_EQ(run->dialogs.messages.size(), 1u);
+    EXPECT_EQ(run->dialogs.messages[0].rfind("Can't write the file ", 0), 0u);
 }
 
 } // namespace
