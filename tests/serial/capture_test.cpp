@@ -68,10 +68,16 @@ class PushedCapture : public ::testing::Test, public SerialWorld {
         state.TickCount = 100;
     }
 
+    // `ticks` half-seconds without data; the saves asked for meanwhile.
+    int Silence(int ticks) {
+        int saves = 0;
+        while (ticks-- > 0)
+            saves += Timer1_Timer(state, ws, win);
+        return saves;
+    }
     // `bytes` arrive after `silentTicks` half-seconds without data.
     void Receive(const std::string& bytes, int silentTicks = 0) {
-        for (int tick = 0; tick < silentTicks; ++tick)
-            Timer1_Timer(state, ws, win);
+        Silence(silentTicks);
         port.incoming += bytes;
         MSComm1_OnComm(state, ws, win, services, port, capture, CommEventReceive);
     }
@@ -79,15 +85,19 @@ class PushedCapture : public ::testing::Test, public SerialWorld {
     PushedTextState state;
 };
 
-// Five silent half-second ticks keep a transmission going; after six the next data starts a
-// record of its own (also when the data restarts the counter at its top).
+// Five silent half-second ticks keep a transmission going; the sixth ends it and asks for its
+// save, once; the next data starts a record of its own (also when the data restarts the
+// counter at its top).
 TEST_F(PushedCapture, ContinuesAfterFiveSilentTicksAndStartsAfreshAfterSix) {
     const std::int16_t r = AddReport();
     state.TickCount = 5001;
     Receive("A\r");
-    Receive("B\r", 5);
+    EXPECT_EQ(Silence(TransmissionGapTicks - 1), 0);
+    Receive("B\r");
     clock.now.second = 58;
-    Receive("C\r", 6);
+    EXPECT_EQ(Silence(TransmissionGapTicks), 1) << "the silence that ends a transmission saves it";
+    Receive("C\r");
+    EXPECT_EQ(Silence(3 * TransmissionGapTicks), 1) << "once, however long it lasts";
     EXPECT_EQ(std::to_string(ws.RecordCount[r]) + "|" + ws.RecordText[r][1] + "|" +
                   ws.RecordText[r][2],
               "2|"s + Header + "A\r\nB\r\n|   RECORD:12052026-035658AM\r\nC\r\n");
