@@ -78,6 +78,38 @@ TEST(AcquisitionRun, DecodesOnlyWhileRunningAndANewRunForgetsTheRecordOfTheLast)
               "r0 c1 p1 e1|r0 c0 p0 e1|0,7:R |old|2");
 }
 
+TEST(AcquisitionRun, DeliveryCutAtAnyByteGivesTheSameResult) {
+    // Everything the user or the disk can see (paths aside: they name each rig's folder).
+    const auto everything = [](const AcquisitionRig& rig) {
+        std::string all = Outcome(rig) + rig.imgScreen.Image().png + rig.imgTemp.Image().png +
+                          rig.win.Text1.text + std::to_string(rig.clipboard.clears) +
+                          rig.clipboard.image.png + std::to_string(rig.loop.State().GraphicMode);
+        for (const auto& filing : rig.filer.filings)
+            all += "|" + filing.second.png;
+        for (int n = 1; n <= rig.ws.RecordCount[1]; ++n)
+            all += "|" + rig.ws.RecordLabel[1][n] + "=" + rig.ws.RecordText[1][n];
+        return all;
+    };
+    // A text record with line feeds, a graph of two rows with text between, two filings,
+    // an empty block and an escape that starts nothing.
+    const std::string stream = TextStart + "AB" + Bytes({0x0D, 0x0A, 0x1B, 0x20, 0x41}) +
+                               GraphStart + Block(3, Bytes({0xFF, 0x00, 0x80, 0x0A})) + "Hz" +
+                               LineFeed + Block(2, "\x0F\x52") + Block(0) + EndPicture +
+                               Bytes({0xFE, 0x0A}) + ScreenImageStart + Block(1, LineFeed);
+    AcquisitionRig whole(true, 40, 40); // small pictures keep the many rigs cheap
+    whole.Feed(stream);
+    ASSERT_EQ(whole.ws.RecordCount[1] * 10 + whole.filer.filings.size(), 32u);
+    for (std::size_t cut = 0; cut <= stream.size(); ++cut) {
+        AcquisitionRig rig(true, 40, 40);
+        if (cut == stream.size()) // byte by byte
+            for (const char byte : stream)
+                rig.Feed(std::string(1, byte));
+        else
+            rig.Feed(stream.substr(0, cut)), rig.Feed(stream.substr(cut));
+        EXPECT_EQ(everything(rig), everything(whole)) << "cut after byte " << cut;
+    }
+}
+
 // Announced columns that never arrive cost nothing; the column and the row stop at 16 bits,
 // however many bytes and line feeds come, and far below the picture nothing is drawn.
 TEST(AcquisitionRun, HostileStreamsStayBounded) {

@@ -4,6 +4,7 @@
 #include "serial_test_world.h"
 
 #include "serial/pushed_text_capture.h"
+#include "workspace/index_file.h"
 #include "workspace/report_commands.h"
 
 namespace orvane::testing {
@@ -61,11 +62,12 @@ TEST(PushedTextCleaning, RemovesTheSetupDropsLineFeedsEndsLinesWithCrLfWhereverI
 
 constexpr char Header[] = "   RECORD:12052026-035651AM\r\n";
 
-class PushedCapture : public ::testing::Test, public SerialWorld {
-  protected:
-    PushedCapture() : SerialWorld(TargetTarn, "TARN") {
+struct PushedWorld : SerialWorld {
+    PushedTextState state;
+
+    explicit PushedWorld(int tick = 100) : SerialWorld(TargetTarn, "TARN") {
         ws.Connected = port.open = true;
-        state.TickCount = 100;
+        state.TickCount = static_cast<std::int16_t>(tick);
     }
 
     // `ticks` half-seconds without data; the saves asked for meanwhile.
@@ -81,9 +83,38 @@ class PushedCapture : public ::testing::Test, public SerialWorld {
         port.incoming += bytes;
         MSComm1_OnComm(state, ws, win, services, port, capture, CommEventReceive);
     }
-
-    PushedTextState state;
 };
+
+class PushedCapture : public ::testing::Test, public PushedWorld {};
+
+// The file of one transmission that arrives in `pieces` and ends with the silence (the save
+// Timer1 asks for once, across the counter's wrap too) or with the link (as Disconnect ends it).
+std::string FiledTransmission(const std::vector<std::string>& pieces, bool silenceEnds) {
+    PushedWorld world(silenceEnds ? 4998 : 100);
+    world.AddReport();
+    for (const std::string& piece : pieces)
+        world.Receive(piece);
+    for (int tick = 1; tick <= TransmissionGapTicks + 1 && silenceEnds; ++tick)
+        if (Timer1_Timer(world.state, world.ws, world.win)) {
+            EXPECT_EQ(tick, TransmissionGapTicks);
+            Create_iniFile(world.ws, world.services);
+        }
+    if (!silenceEnds) {
+        End_Transmission(world.state, world.ws, world.win);
+        Create_iniFile(world.ws, world.services);
+    }
+    EXPECT_EQ(world.win.Text1.text, world.ws.RecordText[1][1]);
+    return ReadFile(world.ws.RecordPath[1][1]);
+}
+
+TEST(PushedCaptureCuts, OneTransmissionCutAnywhereGivesOneAndTheSameFile) {
+    const std::string transmission = "\x1bR\x01\x1b\x32\x0fRESULT\r\n"s + "\x1br\x01\x1b\x32" +
+                                     "LINE 2\r\n\x1bR\x01\x1b\x32\x0f";
+    for (const bool silenceEnds : {true, false})
+        for (const auto& pieces : Deliveries(transmission))
+            EXPECT_EQ(FiledTransmission(pieces, silenceEnds), Header + "RESULT\r\nLINE 2\r\n\r\n"s)
+                << (silenceEnds ? "silence " : "link ") << ::testing::PrintToString(pieces);
+}
 
 // Five silent half-second ticks keep a transmission going; the sixth ends it and asks for its
 // save, once; the next data starts a record of its own (also when the data restarts the
