@@ -32,18 +32,20 @@ TEST_F(DiskFiles, EachOperationDoesItsOneJobOnAnyNameOrFailsWithoutSideEffects) 
     std::string bytes;
     for (int i = 0; i < 256; ++i)
         bytes += static_cast<char>(i);
-    const std::string a = At("M\xFCnchen \x80\x8A\x9F.txt"), copy = At("\x80 copy");
-    WriteFile(a, bytes + "and a longer tail");
-    fs::create_hard_link(a, At("old"));
-    ASSERT_TRUE(disk.Write(a, bytes) && disk.Append(a, "\r\n") && disk.Write(copy, "old old old") &&
+    // The 8-bit name is reached through the disk only: the test's own file calls take names
+    // in another encoding on Windows.
+    const std::string a = At("M\xFCnchen \x80\x8A\x9F.txt"), copy = At("copy");
+    WriteFile(copy, "old old old");
+    fs::create_hard_link(copy, At("old"));
+    ASSERT_TRUE(disk.Write(a, bytes) && disk.Append(a, "\r\n") && disk.Write(copy, "older") &&
                 disk.Copy(a, copy) && disk.Write(At("empty"), "") && disk.SetReadOnly(copy, true));
     EXPECT_EQ(std::tuple(disk.Read(copy), ReadFile(At("old")), disk.Read(At("empty")),
-                         disk.Exists(a), disk.IsDirectory(a), Writable("\x80 copy")),
-              std::tuple(bytes + "\r\n", bytes + "and a longer tail", "", true, false, false));
+                         disk.Exists(a), disk.IsDirectory(a), Writable("copy")),
+              std::tuple(bytes + "\r\n", "old old old", "", true, false, false));
 #ifdef _WIN32
     EXPECT_FALSE(disk.Write(copy, "new")) << "the read-only attribute keeps it whole too";
 #endif
-    ASSERT_TRUE(disk.SetReadOnly(copy, false) && Writable("\x80 copy"));
+    ASSERT_TRUE(disk.SetReadOnly(copy, false) && Writable("copy"));
     EXPECT_TRUE(disk.Remove(a) && !disk.Exists(a) && disk.Remove(a)) << "missing: gone already";
     EXPECT_TRUE(disk.MakeDirectory(a) && disk.MakeDirectory(a) && disk.IsDirectory(a));
     EXPECT_FALSE(disk.Write(At("missing/a.txt"), "x") || disk.Write(a, "x") ||
